@@ -1,0 +1,3 @@
+#include <windows.h>
+#include <cstdio>
+int main() { std::puts("VordaHost"); return 0; }

@@ -1,0 +1,2 @@
+#include "siblings/vorda_cnv.h"
+int __stdcall GetBinderInfo(char*, unsigned char*) { return 0; }

@@ -1,0 +1,24 @@
+# Sourced by the tools: the Wine environment of one build folder.
+#   source tools/wine-env.sh BUILD
+# Two prefixes: one with the null graphics driver for headless tests, one
+# with the X11 driver for the screenshots under Xvfb.
+_build=${1:?build folder}
+export WINEPREFIX_NULL="$_build/wine-null"
+export WINEPREFIX_X11="$_build/wine-x11"
+export WINEPREFIX="$WINEPREFIX_NULL"
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree=;mshtml="
+
+# make_prefix FOLDER null|x11: creates the prefix once. The driver key must be
+# in place before Wine first starts in it.
+make_prefix() {
+    local prefix=$1 driver=$2
+    [ -f "$prefix/system.reg" ] && return 0
+    mkdir -p "$prefix"
+    if [ "$driver" = null ]; then
+        printf 'WINE REGISTRY Version 2\n\n#arch=win64\n\n[Software\\\\Wine\\\\Drivers]\n"Graphics"="null"\n' > "$prefix/user.reg"
+    fi
+    WINEPREFIX="$prefix" wineboot -i >/dev/null 2>&1 || true
+    WINEPREFIX="$prefix" wineserver -w
+}
