@@ -22,6 +22,8 @@ cmake --build "$build/x86" -j "$jobs"
 wineserver -p
 wine cmd /c exit >/dev/null 2>&1 || true
 status=0
-(cd "$build/x64" && ctest --output-on-failure -j "$jobs" "$@") || status=$?
+# Serially: the tests share one Wine registry (the App Paths entry) and one
+# wineserver.
+(cd "$build/x64" && ctest --output-on-failure "$@") || status=$?
 wineserver -k || true
 exit $status

@@ -1,0 +1,106 @@
+#include "tests/support/test_support.h"
+
+#include <cstdio>
+
+namespace testsupport {
+
+namespace {
+const char kAppPathsKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VordaMonoTavo.exe";
+}
+
+TempDir::TempDir() {
+    char base[MAX_PATH];
+    GetTempPathA(sizeof base, base);
+    static unsigned counter = 0;
+    for (;;) {
+        char name[MAX_PATH];
+        std::snprintf(name, sizeof name, "%svorda-%lu-%u", base, GetCurrentProcessId(), ++counter);
+        if (CreateDirectoryA(name, nullptr)) {
+            path_ = name;
+            return;
+        }
+    }
+}
+
+TempDir::~TempDir() { RemoveTree(path_); }
+
+std::string TempDir::operator/(const std::string& name) const { return path_ + "\\" + name; }
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == bytes.size();
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::string();
+    std::string bytes;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) bytes.append(chunk, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool MakeFolder(const std::string& path) {
+    if (path.empty()) return false;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    const size_t slash = path.find_last_of('\\');
+    if (slash != std::string::npos && slash > 2) MakeFolder(path.substr(0, slash));
+    return CreateDirectoryA(path.c_str(), nullptr) != 0;
+}
+
+void RemoveTree(const std::string& path) {
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string child = path + "\\" + name;
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(child);
+            else
+                DeleteFileA(child.c_str());
+        } while (FindNextFileA(find, &found));
+        FindClose(find);
+    }
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryA(path.c_str());
+}
+
+void SetAppFolder(const char* folder) {
+    if (folder == nullptr) {
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kAppPathsKey);
+        return;
+    }
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kAppPathsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder),
+                   static_cast<DWORD>(strlen(folder) + 1));
+    RegCloseKey(key);
+}
+
+void SetEnv(const char* name, const char* value) {
+    SetEnvironmentVariableA(name, value);
+    // The C runtime keeps its own copy for getenv.
+    std::string entry = std::string(name) + "=" + (value ? value : "");
+    _putenv(entry.c_str());
+}
+
+}  // namespace testsupport

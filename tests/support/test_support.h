@@ -1,0 +1,41 @@
+// Small helpers shared by the test programs: scratch folders, whole-file
+// reads and writes, the application's registry entry and the environment
+// variables through which the stand-in libraries find their INI files.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace testsupport {
+
+// A fresh folder under the Windows temp folder, removed with its contents
+// when the object goes away.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return path_; }
+    // path() + "\\" + name
+    std::string operator/(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+// Whole-file access in bytes; ReadFileBytes gives "" for a missing file.
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+std::string ReadFileBytes(const std::string& path);
+bool FileExists(const std::string& path);
+bool MakeFolder(const std::string& path);  // with missing parents
+void RemoveTree(const std::string& path);
+
+// Points the App Paths entry of the main executable at folder (value "Path"),
+// or removes the entry when folder is null.
+void SetAppFolder(const char* folder);
+
+// Sets or (value null) clears a variable of this process's environment.
+void SetEnv(const char* name, const char* value);
+
+}  // namespace testsupport
