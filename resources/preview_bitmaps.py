@@ -1,0 +1,209 @@
+#!/usr/bin/env python3
+"""Draws the nine template preview pictures (preview_*.bmp).
+
+Each picture (517 x 345 pixels) shows how a template condition files a
+document: on the left a shelf of three binders whose spines carry sample
+names made by the template's binder rule, on the right an open binder whose
+index tabs carry sample names made by its index rule (sticky notes on the
+pages when the note layer is on), and below the layer tree of the template.
+
+The drawing is done by ImageMagick's `convert`; the result is stored as an
+8-bit, 256-colour, run-length encoded BMP so that each file stays small and
+LoadBitmap reads it. Run from this folder:  python3 preview_bitmaps.py
+"""
+import os
+import struct
+import subprocess
+import sys
+
+WIDTH, HEIGHT = 517, 345
+FONT = "DejaVu-Sans"
+FONT_BOLD = "DejaVu-Sans-Bold"
+
+# Sample names per naming rule, and how the rule reads in the layer tree.
+SAMPLES = {
+    "button": (["Invoices", "Orders", "Reports"], "Button Name"),
+    "date-ym": (["2026/10", "2026/11", "2026/12"], "Date (Year/Month)"),
+    "date-ymd": (["2026/12/01", "2026/12/02", "2026/12/03"], "Date (Year/Month/Day)"),
+    "fax-tsi": (["03-1234-5678", "045-987-6543", "06-5555-0101"], "FAX Sender Information"),
+    "tx-dest": (["Head Office", "Osaka Branch", "Supplier A"], "Destination Information"),
+}
+
+# Template pictures: file, cabinet name, binder rule, index rule (None when
+# the index layer is off), whether the note layer is on.
+TEMPLATES = [
+    ("preview_scanner_1.bmp", "Scanned Document", "button", "date-ymd", False),
+    ("preview_scanner_2.bmp", "Scanned Document", "date-ym", "button", False),
+    ("preview_scanner_3.bmp", "Scanned Document", "button", None, False),
+    ("preview_fax_receive_1.bmp", "Received FAX Document", "fax-tsi", "date-ymd", True),
+    ("preview_fax_receive_2.bmp", "Received FAX Document", "date-ym", "fax-tsi", True),
+    ("preview_fax_receive_3.bmp", "Received FAX Document", "date-ym", None, True),
+    ("preview_fax_send_1.bmp", "Transmitted FAX Document", "tx-dest", "date-ymd", True),
+    ("preview_fax_send_2.bmp", "Transmitted FAX Document", "date-ym", "tx-dest", True),
+    ("preview_fax_send_3.bmp", "Transmitted FAX Document", "date-ym", None, True),
+]
+
+BINDER_COLOURS = ["#3a6ea5", "#4f8f4f", "#b5651d"]
+
+
+def text(x, y, s, size=11, colour="black", font=FONT):
+    s = s.replace("'", "\\'")
+    return ["-font", font, "-pointsize", str(size), "-fill", colour, "-stroke", "none",
+            "-draw", f"text {x},{y} '{s}'"]
+
+
+def rect(x0, y0, x1, y1, fill, stroke="black", width=1):
+    return ["-fill", fill, "-stroke", stroke, "-strokewidth", str(width),
+            "-draw", f"rectangle {x0},{y0} {x1},{y1}"]
+
+
+def line(x0, y0, x1, y1, colour="black", width=1):
+    return ["-stroke", colour, "-strokewidth", str(width), "-draw", f"line {x0},{y0} {x1},{y1}"]
+
+
+def draw_commands(cabinet, binder_rule, index_rule, notes):
+    cmd = []
+    # Cabinet heading.
+    cmd += rect(8, 8, 508, 30, "#e8eef6", "#8aa0c0")
+    cmd += text(16, 24, "Cabinet: " + cabinet, 12, font=FONT_BOLD)
+
+    # Left: shelf with three binders, spines named by the binder rule.
+    names, _ = SAMPLES[binder_rule]
+    cmd += text(16, 50, "Binders", 11, "#333333", FONT_BOLD)
+    for i, name in enumerate(names):
+        x0 = 22 + i * 70
+        cmd += rect(x0, 60, x0 + 56, 246, BINDER_COLOURS[i], "#202020")
+        cmd += rect(x0 + 8, 70, x0 + 48, 236, "white", "#202020")
+        cmd += ["-font", FONT, "-pointsize", "11", "-fill", "black", "-stroke", "none",
+                "-draw", f"translate {x0 + 32},{228} rotate -90 text 0,0 '{name}'"]
+    cmd += rect(12, 247, 234, 255, "#8b5a2b", "#5a3a1a")
+    if binder_rule == "fax-tsi":
+        # Callout: the spine shows the sender's FAX information.
+        cmd += rect(150, 40, 250, 56, "#fff8c0", "#a08000")
+        cmd += text(155, 52, "Sender information", 9)
+        cmd += line(200, 56, 192, 80, "#a08000")
+
+    # Right: an open binder with index tabs named by the index rule.
+    cmd += text(262, 50, "Open binder", 11, "#333333", FONT_BOLD)
+    cmd += rect(262, 60, 436, 246, "#f4f4f4", "#202020")
+    cmd += line(349, 60, 349, 246, "#606060", 2)
+    for ring_y in (90, 153, 216):
+        cmd += ["-fill", "none", "-stroke", "#707070", "-strokewidth", "2",
+                "-draw", f"circle 349,{ring_y} 355,{ring_y}"]
+    # Document pages.
+    for k in range(3):
+        cmd += rect(360 + k * 4, 72 + k * 4, 418 + k * 4, 160 + k * 4, "white", "#909090")
+    for k in range(5):
+        cmd += line(366, 190 + k * 9, 426, 190 + k * 9, "#b0b0b0")
+    if index_rule:
+        tabs, _ = SAMPLES[index_rule]
+        for i, name in enumerate(tabs):
+            y0 = 68 + i * 58
+            cmd += rect(436, y0, 510, y0 + 46, ["#f7c6c6", "#c6e0f7", "#d4f0c0"][i], "#202020")
+            cmd += text(441, y0 + 27, name, 8)
+    else:
+        cmd += text(272, 240, "(no index tabs)", 10, "#606060")
+    if notes:
+        for i, (x, y) in enumerate(((272, 80), (290, 130), (276, 180))):
+            cmd += rect(x, y, x + 50, y + 24, "#fff27a", "#b0a000")
+            cmd += text(x + 7, y + 16, ["09:30", "13:05", "17:45"][i], 10)
+    # Below: the layer tree of the template.
+    _, binder_caption = SAMPLES[binder_rule]
+    layers = [("Library", "Default Library"), ("Cabinet", cabinet), ("Binder", binder_caption)]
+    if index_rule:
+        layers.append(("Index", SAMPLES[index_rule][1]))
+    if notes:
+        layers.append(("Note", "Time"))
+    cmd += rect(8, 264, 508, 336, "#fafafa", "#c0c0c0")
+    for depth, (layer, rule) in enumerate(layers):
+        x = 16 + depth * 22
+        y = 278 + depth * 13
+        if depth:
+            cmd += line(x - 14, y - 13, x - 14, y - 4, "#808080")
+            cmd += line(x - 14, y - 4, x - 4, y - 4, "#808080")
+        cmd += text(x, y, f"{layer}: {rule}", 10)
+    return cmd
+
+
+def render(cabinet, binder_rule, index_rule, notes):
+    """Returns the picture as rows of (r, g, b) tuples, top row first."""
+    args = ["convert", "-size", f"{WIDTH}x{HEIGHT}", "xc:white"]
+    args += draw_commands(cabinet, binder_rule, index_rule, notes)
+    # Few colours keep the run-length encoding short.
+    args += ["+dither", "-colors", "48", "-depth", "8", "ppm:-"]
+    data = subprocess.run(args, check=True, stdout=subprocess.PIPE).stdout
+    # P6 header: magic, width, height, maxval, then RGB bytes.
+    fields, pos = [], 0
+    while len(fields) < 4:
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        start = pos
+        while not data[pos:pos + 1].isspace():
+            pos += 1
+        fields.append(data[start:pos])
+    pos += 1
+    w, h = int(fields[1]), int(fields[2])
+    assert (w, h) == (WIDTH, HEIGHT)
+    pixels = data[pos:pos + w * h * 3]
+    return [[tuple(pixels[(y * w + x) * 3:(y * w + x) * 3 + 3]) for x in range(w)] for y in range(h)]
+
+
+def rle8_row(row):
+    out = bytearray()
+    i, n = 0, len(row)
+    while i < n:
+        run = 1
+        while i + run < n and run < 255 and row[i + run] == row[i]:
+            run += 1
+        if run >= 3 or n - i < 3:
+            out += bytes((run, row[i]))
+            i += run
+            continue
+        # Absolute mode: a stretch of pixels that do not repeat.
+        j = i
+        while j < n and j - i < 255:
+            if j + 2 < n and row[j] == row[j + 1] == row[j + 2]:
+                break
+            j += 1
+        count = j - i
+        if count < 3:
+            out += bytes((1, row[i]))
+            i += 1
+            continue
+        out += bytes((0, count)) + bytes(row[i:j])
+        if count % 2:
+            out += b"\0"
+        i = j
+    return out + b"\0\0"
+
+
+def write_bmp(path, rows):
+    colours = sorted({c for row in rows for c in row})
+    if len(colours) > 256:
+        sys.exit(f"{path}: {len(colours)} colours")
+    index = {c: i for i, c in enumerate(colours)}
+    palette = bytearray()
+    for i in range(256):
+        r, g, b = colours[i] if i < len(colours) else (0, 0, 0)
+        palette += bytes((b, g, r, 0))
+    body = bytearray()
+    for row in reversed(rows):  # bottom-up
+        body += rle8_row([index[c] for c in row])
+    body[-2:] = b"\0\1"  # end of bitmap instead of the last end of line
+    header_size = 14 + 40 + len(palette)
+    info = struct.pack("<IiiHHIIiiII", 40, WIDTH, HEIGHT, 1, 8, 1, len(body), 3780, 3780, 256, 0)
+    file_header = struct.pack("<2sIHHI", b"BM", header_size + len(body), 0, 0, header_size)
+    with open(path, "wb") as f:
+        f.write(file_header + info + palette + body)
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    for name, cabinet, binder_rule, index_rule, notes in TEMPLATES:
+        path = os.path.join(here, name)
+        write_bmp(path, render(cabinet, binder_rule, index_rule, notes))
+        print(f"{name}: {os.path.getsize(path)} bytes")
+
+
+if __name__ == "__main__":
+    main()
