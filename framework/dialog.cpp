@@ -1,0 +1,173 @@
+#include "framework/dialog.h"
+
+#include "entry/module_state.h"
+#include "framework/check_list_box.h"
+
+namespace {
+
+// Messages whose answer is the dialog procedure's return value itself rather
+// than DWLP_MSGRESULT.
+bool AnswersDirectly(UINT message) {
+    switch (message) {
+        case WM_CHARTOITEM:
+        case WM_COMPAREITEM:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+        case WM_INITDIALOG:
+        case WM_QUERYDRAGICON:
+        case WM_VKEYTOITEM:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+CDialog::CDialog(UINT templateId) : m_templateId(templateId) {}
+
+CDialog::CDialog(const DLGTEMPLATE* dialogTemplate) : m_template(dialogTemplate), m_templateId(0) {}
+
+CDialog::~CDialog() {
+    // A window that outlives its object must not reach it any more.
+    if (m_hWnd && ::IsWindow(m_hWnd) &&
+        ::GetWindowLongPtrA(m_hWnd, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this)) {
+        ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
+    }
+}
+
+INT_PTR CDialog::DoModal(HWND owner) {
+    INT_PTR result;
+    if (m_template) {
+        result = ::DialogBoxIndirectParamA(Module().resources, m_template, owner, DialogProc,
+                                           reinterpret_cast<LPARAM>(this));
+    } else {
+        result = ::DialogBoxParamA(Module().resources, MAKEINTRESOURCEA(m_templateId), owner,
+                                   DialogProc, reinterpret_cast<LPARAM>(this));
+    }
+    m_hWnd = nullptr;
+    return result;
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+    if (m_hWnd) ::EndDialog(m_hWnd, result);
+}
+
+BOOL CDialog::UpdateData(BOOL save) {
+    if (!m_hWnd) return FALSE;
+    CDataExchange dx{m_hWnd, save ? TRUE : FALSE};
+    DoDataExchange(&dx);
+    return dx.failed ? FALSE : TRUE;
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(TRUE)) EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+BOOL CDialog::OnCommand(WPARAM, LPARAM) { return FALSE; }
+
+BOOL CDialog::OnPaint() { return FALSE; }
+
+void CDialog::OnDestroy() {}
+
+void CDialog::DoDataExchange(CDataExchange*) {}
+
+BOOL CDialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
+
+void CDialog::BindWindow(HWND hwnd) {
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_hWnd = hwnd;
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
+                                     LPARAM lParam) noexcept {
+    try {
+        auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        if (!self && message == WM_INITDIALOG && lParam) {
+            self = reinterpret_cast<CDialog*>(lParam);
+            self->BindWindow(hwnd);
+        }
+        if (!self) return FALSE;
+        return self->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND hwnd = m_hWnd;
+    switch (message) {
+        case WM_INITDIALOG:
+            return OnInitDialog();
+
+        case WM_COMMAND: {
+            const WORD id = LOWORD(wParam);
+            if (!m_isPage && HIWORD(wParam) == BN_CLICKED && (id == IDOK || id == IDCANCEL)) {
+                if (id == IDOK) {
+                    OnOK();
+                } else {
+                    OnCancel();
+                }
+                return TRUE;
+            }
+            return OnCommand(wParam, lParam);
+        }
+
+        case WM_PAINT:
+            return OnPaint();
+
+        case WM_DESTROY:
+            OnDestroy();
+            return FALSE;
+
+        case WM_NCDESTROY:
+            ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+            m_hWnd = nullptr;
+            return FALSE;
+
+        case WM_DRAWITEM: {
+            auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item && item->CtlType == ODT_LISTBOX) {
+                if (CCheckListBox* list = CCheckListBox::FromHandle(item->hwndItem)) {
+                    list->DrawItem(item);
+                    ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, TRUE);
+                    return TRUE;
+                }
+            }
+            break;
+        }
+
+        case WM_MEASUREITEM: {
+            auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (item && item->CtlType == ODT_LISTBOX) {
+                HWND control = ::GetDlgItem(hwnd, static_cast<int>(item->CtlID));
+                if (CCheckListBox* list = CCheckListBox::FromHandle(control)) {
+                    list->MeasureItem(item);
+                    ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, TRUE);
+                    return TRUE;
+                }
+            }
+            break;
+        }
+
+        default:
+            break;
+    }
+
+    LRESULT result = 0;
+    if (!OnMessage(message, wParam, lParam, &result)) return FALSE;
+    if (AnswersDirectly(message)) return static_cast<INT_PTR>(result);
+    ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
+    return TRUE;
+}
