@@ -5,19 +5,26 @@
 #   usage: tools/setup.sh [build-folder]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
+build=$(realpath -m "${1:-$root/build}")
 
-packages=(cmake mingw-w64 wine wine64 xvfb xdotool imagemagick googletest)
+packages=(cmake mingw-w64 wine wine64 xvfb xdotool imagemagick googletest locales)
 missing=()
+sudo_cmd=""
+[ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "setup: installing ${missing[*]}"
-    sudo_cmd=""
-    [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
     $sudo_cmd apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+# The Japanese locale: Wine then runs with code page 932, and the tests of
+# double-byte names can create such files.
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+    echo "setup: generating the ja_JP.UTF-8 locale"
+    $sudo_cmd localedef -i ja_JP -f UTF-8 ja_JP.UTF-8 || echo "setup: could not generate ja_JP.UTF-8" >&2
 fi
 
 mkdir -p "$build"

@@ -2,7 +2,7 @@
 #   source tools/wine-env.sh BUILD
 # Two prefixes: one with the null graphics driver for headless tests, one
 # with the X11 driver for the screenshots under Xvfb.
-_build=${1:?build folder}
+_build=$(realpath -m "${1:?build folder}")
 export WINEPREFIX_NULL="$_build/wine-null"
 export WINEPREFIX_X11="$_build/wine-x11"
 export WINEPREFIX="$WINEPREFIX_NULL"
