@@ -53,6 +53,15 @@ INT_PTR CDialog::DoModal(HWND owner) {
     return result;
 }
 
+const DLGTEMPLATE* CDialog::GetTemplate() const {
+    if (m_template) return m_template;
+    HRSRC found = ::FindResourceA(Module().resources, MAKEINTRESOURCEA(m_templateId),
+                                  MAKEINTRESOURCEA(5) /* RT_DIALOG */);
+    if (!found) return nullptr;
+    HGLOBAL loaded = ::LoadResource(Module().resources, found);
+    return loaded ? static_cast<const DLGTEMPLATE*>(::LockResource(loaded)) : nullptr;
+}
+
 void CDialog::EndDialog(INT_PTR result) {
     if (m_hWnd) ::EndDialog(m_hWnd, result);
 }

@@ -30,6 +30,9 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     UINT TemplateId() const { return m_templateId; }
+    // The dialog's template: the one in memory, or the resource of the
+    // module's resource handle; null when there is none.
+    const DLGTEMPLATE* GetTemplate() const;
 
     HWND m_hWnd = nullptr;
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "entry/module_state.h"
+#include "framework/dialog_template.h"
 #include "framework/property_page.h"
 
 namespace {
@@ -138,13 +139,28 @@ INT_PTR CPropertySheet::DoModal() {
     return result;
 }
 
-int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM) noexcept {
+int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM lParam) noexcept {
+    if (message == PSCB_PRECREATE && t_starting && lParam) {
+        t_starting->TakeFirstPageFont(reinterpret_cast<DLGTEMPLATE*>(lParam));
+    }
     if (message == PSCB_INITIALIZED && t_starting) {
         CPropertySheet* sheet = t_starting;
         t_starting = nullptr;
         sheet->Attach(hwnd);
     }
     return 0;
+}
+
+// The platform lays the pages out in the sheet's dialog units, so a sheet
+// whose font differs from its pages' would cut them off. The sheet takes the
+// font of its first page instead. The platform hands over a copy of its
+// template in a buffer with room to spare (twice the template's size).
+void CPropertySheet::TakeFirstPageFont(DLGTEMPLATE* sheetTemplate) const {
+    const DLGTEMPLATE* pageTemplate = m_pages.empty() ? nullptr : m_pages.front()->GetTemplate();
+    DialogFont font;
+    if (!pageTemplate || !GetDialogTemplateFont(pageTemplate, &font)) return;
+    const size_t size = GetDialogTemplateSize(sheetTemplate);
+    SetDialogTemplateFont(sheetTemplate, 2 * size, font);
 }
 
 void CPropertySheet::Attach(HWND hwnd) {

@@ -64,6 +64,7 @@ private:
                                          LPARAM lParam) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Attach(HWND hwnd);
+    void TakeFirstPageFont(DLGTEMPLATE* sheetTemplate) const;
     void RunInitDialog();
 
     char m_caption[MAX_PATH];
