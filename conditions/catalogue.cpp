@@ -1,0 +1,232 @@
+#include "conditions/catalogue.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "conditions/condition_format.h"
+#include "conditions/condition_io.h"
+#include "conditions/text_utils.h"
+#include "entry/module_state.h"
+#include "libroot/app_path.h"
+
+namespace {
+
+// out := the formatted text when it fits in 260 bytes, else empty.
+template <typename... Args>
+int32_t FormatPath(char* out, const char* format, Args... args) {
+    const int length = std::snprintf(out, MAX_PATH, format, args...);
+    if (length < 0 || length >= MAX_PATH) {
+        out[0] = '\0';
+        return 0;
+    }
+    return 1;
+}
+
+std::string TemplateName(int32_t kind, int32_t number) {
+    char name[MAX_PATH];
+    LoadResString(TemplateNameId(kind, number), name, sizeof name);
+    return name;
+}
+
+bool IsPlainFile(const char* path) {
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// The enumeration's wildcard "s*.ini" as a test: the prefix letter first and
+// the extension ".ini", in any letter case. (A listing by wildcard may also
+// answer with names whose short form matches; those are no conditions.)
+bool MatchesKind(int32_t kind, const char* fileName, size_t length) {
+    return length >= 5 && FoldAscii(fileName[0]) == FoldAscii(KindPrefix(kind)) &&
+           SameTextNoCase(fileName + length - 4, ".INI");
+}
+
+// The condition path DIVSET.ini of folder records for kind, or "" when none.
+void ReadRecordedPath(int32_t kind, const char* folder, char* out) {
+    out[0] = '\0';
+    char divset[MAX_PATH] = {};
+    MakeConditionPath(kind, kSelectDivset, folder, divset);
+    if (divset[0] == '\0') return;
+    GetPrivateProfileStringA(kDivsetSection, DivsetKey(kind), "", out, MAX_PATH, divset);
+}
+
+}  // namespace
+
+void MakeConditionPath(int32_t kind, int32_t selector, const char* folder, char* out) {
+    if (folder == nullptr || out == nullptr) return;
+    switch (selector) {
+    case kSelectDivset:
+        FormatPath(out, "%s\\%s", folder, kDivsetFileName);
+        break;
+    case kSelectTemplate1:
+    case kSelectTemplate2:
+    case kSelectTemplate3:
+        FormatPath(out, "%s\\%c%s.INI", folder, KindPrefix(kind), TemplateName(kind, selector).c_str());
+        break;
+    case kSelectWildcard:
+        FormatPath(out, "%s\\%c*.ini", folder, KindPrefix(kind));
+        break;
+    default:
+        FormatPath(out, "%s\\", folder);
+        break;
+    }
+}
+
+int32_t MakeUserConditionPath(int32_t kind, const char* folder, const char* name, char* out) {
+    if (folder == nullptr || name == nullptr || out == nullptr) return 0;
+    return FormatPath(out, "%s\\%c%s.INI", folder, KindPrefix(kind), name);
+}
+
+void ConditionNameFromPath(const char* path, char* name) {
+    if (name == nullptr) return;
+    name[0] = '\0';
+    if (path == nullptr) return;
+    // The file name starts after the last path separator (a trail byte 0x5C
+    // of a double-byte character is none) and the extension at its last ".".
+    const char* fileName = path;
+    const char* dot = nullptr;
+    for (const char* p = path; *p != '\0';) {
+        const size_t step = CharLength(p);
+        if (step == 1 && (*p == '\\' || *p == '/' || *p == ':')) {
+            fileName = p + 1;
+            dot = nullptr;
+        } else if (step == 1 && *p == '.') {
+            dot = p;
+        }
+        p += step;
+    }
+    const char* end = dot != nullptr ? dot : fileName + std::strlen(fileName);
+    if (end == fileName) return;
+    const char* start = fileName + CharLength(fileName);
+    if (start > end) return;
+    const size_t length = static_cast<size_t>(end - start);
+    std::string base(start, length);
+    CopyText(name, MAX_PATH, base.c_str());
+}
+
+int32_t ConditionExists(int32_t kind, const char* name) {
+    if (name == nullptr) return 0;
+    char folder[MAX_PATH] = {};
+    if (!GetAppPath(folder)) return 0;
+    char path[MAX_PATH];
+    if (!MakeUserConditionPath(kind, folder, name, path)) return 0;
+    return IsPlainFile(path) ? 1 : 0;
+}
+
+int32_t IsTemplateName(const char* name) {
+    if (name == nullptr) return 0;
+    for (int32_t kind = kScanner; kind <= kFaxSend; ++kind)
+        for (int32_t number = 1; number <= 3; ++number)
+            if (SameTextNoCase(name, TemplateName(kind, number).c_str())) return 1;
+    return 0;
+}
+
+int32_t ListConditions(int32_t kind, const char* folder, std::vector<std::string>* names) {
+    if (folder == nullptr || names == nullptr) return 0;
+    names->clear();
+
+    std::string templateFiles[3];
+    bool present[3] = {false, false, false};
+    for (int32_t t = 0; t < 3; ++t) {
+        const std::string name = TemplateName(kind, t + 1);
+        names->push_back(name);
+        templateFiles[t] = std::string(1, KindPrefix(kind)) + name + ".INI";
+    }
+
+    char pattern[MAX_PATH] = {};
+    MakeConditionPath(kind, kSelectWildcard, folder, pattern);
+    WIN32_FIND_DATAA found;
+    HANDLE find = pattern[0] != '\0'
+        ? FindFirstFileExA(pattern, FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0)
+        : INVALID_HANDLE_VALUE;
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+            const char* fileName = found.cFileName;
+            const size_t length = strnlen(fileName, sizeof found.cFileName);
+            if (!MatchesKind(kind, fileName, length)) continue;
+            bool isTemplate = false;
+            for (int32_t t = 0; t < 3 && !isTemplate; ++t) {
+                if (SameTextNoCase(fileName, templateFiles[t].c_str())) {
+                    present[t] = true;
+                    isTemplate = true;
+                }
+            }
+            // The name is the file name without its prefix letter and its
+            // four-character extension.
+            if (!isTemplate) names->emplace_back(fileName + 1, length - 5);
+        } while (FindNextFileA(find, &found));
+        FindClose(find);
+    }
+
+    for (int32_t t = 0; t < 3; ++t) {
+        if (present[t]) continue;
+        char path[MAX_PATH] = {};
+        MakeConditionPath(kind, kSelectTemplate1 + t, folder, path);
+        WriteTemplateCondition(kind, path, t + 1);
+    }
+    return 1;
+}
+
+int32_t LoadCurrentCondition(int32_t kind, const char* folder, std::vector<std::string>* names,
+                             int32_t* selected, SortCondition* record) {
+    if (folder == nullptr || names == nullptr || selected == nullptr || record == nullptr) return 0;
+    char path[MAX_PATH] = {};
+    ReadRecordedPath(kind, folder, path);
+    if (path[0] == '\0') MakeConditionPath(kind, kSelectTemplate1, folder, path);
+
+    char name[MAX_PATH];
+    ConditionNameFromPath(path, name);
+    int32_t row = -1;
+    for (size_t i = 0; i < names->size(); ++i) {
+        if (SameTextNoCase((*names)[i].c_str(), name)) {
+            row = static_cast<int32_t>(i);
+            break;
+        }
+    }
+    if (row < 0) {
+        names->push_back(name);
+        row = static_cast<int32_t>(names->size() - 1);
+    }
+    *selected = row;
+    return ReadCondition(path, kind, record);
+}
+
+int32_t OpenCondition(int32_t kind, const char* folder, const char* name, SortCondition* record) {
+    char path[MAX_PATH];
+    if (!MakeUserConditionPath(kind, folder, name, path)) return 0;
+    return ReadCondition(path, kind, record);
+}
+
+int32_t IsCurrentCondition(int32_t kind, const char* folder, const char* name) {
+    if (folder == nullptr || name == nullptr) return 0;
+    char recorded[MAX_PATH];
+    ReadRecordedPath(kind, folder, recorded);
+    char current[MAX_PATH];
+    ConditionNameFromPath(recorded, current);
+    return (recorded[0] != '\0' && SameTextNoCase(current, name)) ? 1 : 0;
+}
+
+int32_t DeleteCondition(int32_t kind, const char* folder, std::vector<std::string>* names,
+                        int32_t index) {
+    if (folder == nullptr || names == nullptr || index < 0 ||
+        static_cast<size_t>(index) >= names->size())
+        return -1;
+    const std::string name = (*names)[static_cast<size_t>(index)];
+    if (IsTemplateName(name.c_str())) return -1;
+    char path[MAX_PATH];
+    if (MakeUserConditionPath(kind, folder, name.c_str(), path)) DeleteFileA(path);
+    names->erase(names->begin() + index);
+    return static_cast<size_t>(index) < names->size() ? index : 0;
+}
+
+int32_t RecordCurrentCondition(const char* folder, SortCondition* record) {
+    if (folder == nullptr || record == nullptr) return 0;
+    char divset[MAX_PATH] = {};
+    MakeConditionPath(record->kind, kSelectDivset, folder, divset);
+    return WriteCurrentCondition(divset, record);
+}

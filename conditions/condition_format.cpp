@@ -1,0 +1,135 @@
+#include "conditions/condition_format.h"
+
+#include <windows.h>
+
+#include "conditions/string_ids.h"
+#include "conditions/text_utils.h"
+#include "entry/module_state.h"
+
+const char kDivsetFileName[] = "DIVSET.ini";
+const char kDivsetSection[] = "CONFIG_INI";
+
+const char* MainSection(int kind) {
+    switch (NormalizeKind(kind)) {
+    case kScanner:     return "SCANNER";
+    case kFaxReceive:  return "FAX-RX";
+    default:           return "FAX-TX";
+    }
+}
+
+const char* UseSection(int kind) {
+    switch (NormalizeKind(kind)) {
+    case kScanner:     return "SCANNER_USE";
+    case kFaxReceive:  return "FAX-RX_USE";
+    default:           return "FAX-TX_USE";
+    }
+}
+
+const char* DivsetKey(int kind) {
+    switch (NormalizeKind(kind)) {
+    case kScanner:     return "SCAN";
+    case kFaxReceive:  return "FAX";
+    default:           return "SNDFAX";
+    }
+}
+
+char KindPrefix(int kind) {
+    switch (NormalizeKind(kind)) {
+    case kScanner:     return 's';
+    case kFaxReceive:  return 'f';
+    default:           return 'n';
+    }
+}
+
+int WriteQuotedValue(const char* section, const char* key, const char* value, const char* file) {
+    if (value == nullptr) value = "";
+    std::string quoted;
+    quoted.reserve(std::char_traits<char>::length(value) + 2);
+    quoted += '"';
+    quoted += value;
+    quoted += '"';
+    return WritePrivateProfileStringA(section, key, quoted.c_str(), file) ? 1 : 0;
+}
+
+std::string CommasToSeparator(const char* text) {
+    std::string out;
+    if (text == nullptr) return out;
+    // A comma is never the trail byte of a double-byte character, but the
+    // scan steps over whole characters all the same.
+    for (const char* p = text; *p != '\0';) {
+        const size_t step = CharLength(p);
+        if (step == 1 && *p == ',')
+            out += ListSeparator;
+        else
+            out.append(p, step);
+        p += step;
+    }
+    return out;
+}
+
+namespace {
+
+const condition_ids::TemplateIds& IdsOfKind(int kind) {
+    switch (NormalizeKind(kind)) {
+    case kScanner:     return condition_ids::kScannerIds;
+    case kFaxReceive:  return condition_ids::kFaxReceiveIds;
+    default:           return condition_ids::kFaxSendIds;
+    }
+}
+
+std::string LoadText(unsigned id) {
+    if (id == 0) return std::string();
+    char text[MAX_PATH];
+    LoadResString(id, text, sizeof text);
+    return text;
+}
+
+// Values of the run whose first id is given, for template index 0..2.
+std::string LoadRun(unsigned firstId, int index) {
+    return firstId == 0 ? std::string() : LoadText(firstId + static_cast<unsigned>(index));
+}
+
+int TemplateIndex(int templateNumber) {
+    return (templateNumber == 1 || templateNumber == 2) ? templateNumber - 1 : 2;
+}
+
+}  // namespace
+
+ConditionValues LoadTemplateValues(int kind, int templateNumber) {
+    const condition_ids::TemplateIds& ids = IdsOfKind(kind);
+    const int t = TemplateIndex(templateNumber);
+    const bool lists = NormalizeKind(kind) != kScanner;
+    auto list = [lists](const std::string& text) {
+        return lists ? CommasToSeparator(text.c_str()) : text;
+    };
+    ConditionValues v;
+    v.library = LoadRun(ids.library, t);
+    v.cabinet = LoadRun(ids.cabinet, t);
+    v.binder = list(LoadRun(ids.binder, t));
+    v.index = list(LoadRun(ids.index, t));
+    v.tag = list(LoadRun(ids.tag, t));
+    v.position = LoadRun(ids.position, t);
+    v.libraryUse = LoadRun(ids.libraryUse, t);
+    v.cabinetUse = LoadRun(ids.cabinetUse, t);
+    v.binderUse = LoadRun(ids.binderUse, t);
+    v.indexUse = LoadRun(ids.indexUse, t);
+    v.tagUse = LoadRun(ids.tagUse, t);
+    v.dateType = LoadRun(ids.dateType, t);
+    v.dateWeek = LoadRun(ids.dateWeek, t);
+    v.faxSeq = list(LoadRun(ids.faxSeq, t));
+    v.faxCheck = list(LoadRun(ids.faxCheck, t));
+    return v;
+}
+
+ConditionValues LoadReadDefaults(int kind) {
+    const condition_ids::TemplateIds& ids = IdsOfKind(kind);
+    ConditionValues v = LoadTemplateValues(kind, 1);
+    v.dateType = LoadText(ids.readDateType);
+    v.dateWeek = LoadText(ids.readDateWeek);
+    v.faxSeq.clear();  // the read default of FAX-SEQ is built, not loaded
+    return v;
+}
+
+unsigned TemplateNameId(int kind, int templateNumber) {
+    return IdsOfKind(kind).templateName + static_cast<unsigned>(TemplateIndex(templateNumber));
+}

@@ -1,0 +1,44 @@
+// The condition file and DIVSET.ini layouts: section and key names per kind,
+// quoted values, and the template values kept in the string table.
+#pragma once
+#include <string>
+
+#include "conditions/sort_condition.h"
+
+// Names that differ by kind (any kind other than 0 and 1 is FaxSend).
+const char* MainSection(int kind);    // "SCANNER", "FAX-RX", "FAX-TX"
+const char* UseSection(int kind);     // "SCANNER_USE", "FAX-RX_USE", "FAX-TX_USE"
+const char* DivsetKey(int kind);      // "SCAN", "FAX", "SNDFAX"
+char KindPrefix(int kind);            // 's', 'f', 'n'
+
+extern const char kDivsetFileName[];    // "DIVSET.ini"
+extern const char kDivsetSection[];     // "CONFIG_INI"
+
+// Writes key="value" under section of file (the value in double quotes).
+// Returns the result of the private-profile write (nonzero = written).
+int WriteQuotedValue(const char* section, const char* key, const char* value, const char* file);
+
+// The text with every "," replaced by ListSeparator; other text unchanged.
+std::string CommasToSeparator(const char* text);
+
+// The values of one template condition (or the read defaults) as the string
+// table holds them, lists already passed through CommasToSeparator where the
+// kind asks for it. Each text holds at most 259 bytes, as LoadStringA gives.
+struct ConditionValues {
+    std::string library, cabinet, binder, index, tag, position;
+    std::string libraryUse, cabinetUse, binderUse, indexUse, tagUse;
+    std::string dateType, dateWeek, faxSeq, faxCheck;
+};
+
+// Template 1, 2 or 3 of kind (any number other than 1 and 2 is 3): the
+// values WriteTemplateCondition writes.
+ConditionValues LoadTemplateValues(int kind, int templateNumber);
+
+// The defaults ReadCondition uses for a missing or empty key: template 1,
+// except that FaxSend's DATETYPE and DATEWEEK defaults are the (empty) texts
+// 4559 and 4562 and Scanner has no FAX-CHECK default. FAX-SEQ is not in the
+// string table for reading (DefaultFaxOrderText / DefaultSendOrderText).
+ConditionValues LoadReadDefaults(int kind);
+
+// String-table id of the name of template 1, 2 or 3 of kind.
+unsigned TemplateNameId(int kind, int templateNumber);

@@ -1,0 +1,284 @@
+#include "conditions/condition_io.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "conditions/catalogue.h"
+#include "conditions/condition_format.h"
+#include "conditions/text_utils.h"
+#include "conditions/tokens.h"
+#include "libroot/app_path.h"
+
+namespace {
+
+const char kKeyLibrary[] = "LIBRARY";
+const char kKeyCabinet[] = "CABINET";
+const char kKeyBinder[] = "BINDER";
+const char kKeyIndex[] = "INDEX";
+const char kKeyTag[] = "TAG";
+const char kKeyPosition[] = "POSITION";
+const char kKeyFaxSeq[] = "FAX-SEQ";
+const char kKeyFaxCheck[] = "FAX-CHECK";
+const char kKeyDateType[] = "DATETYPE";
+const char kKeyDateWeek[] = "DATEWEEK";
+
+// Section that holds FAX-SEQ and FAX-CHECK when reading, whatever the file.
+const char* FaxListSection(int32_t kind) { return NormalizeKind(kind) == kFaxSend ? "FAX-TX" : "FAX-RX"; }
+
+// Reads section/key of source into target (size bytes), the default for a
+// missing or empty value. An empty source (no file to read from) gives the
+// default. The target is cleared first: a value cut in the middle of a
+// double-byte character then ends cleanly instead of keeping a stale byte.
+void ReadValue(const char* source, const char* section, const char* key, const char* fallback,
+               char* target, size_t size) {
+    std::memset(target, 0, size);
+    if (source[0] != '\0')
+        GetPrivateProfileStringA(section, key, fallback, target, static_cast<DWORD>(size), source);
+    if (target[0] == '\0') CopyText(target, size, fallback);
+}
+
+// The key of the first of binder, index and tag whose mode is mode, or null.
+const char* FirstLayerWithMode(const SortCondition& r, NamingMode mode) {
+    if (r.binderMode == mode) return kKeyBinder;
+    if (r.indexMode == mode) return kKeyIndex;
+    if (r.tagMode == mode) return kKeyTag;
+    return nullptr;
+}
+
+// DIVSET.ini keeps no FAX-CHECK, DATETYPE or DATEWEEK: rebuild them from the
+// stored layer names.
+void MigrateFromDivset(const char* source, SortCondition* r) {
+    const int32_t kind = NormalizeKind(r->kind);
+    const char* main = MainSection(kind);
+    if (kind != kScanner) {
+        const NamingMode listMode = kind == kFaxReceive ? naming::kFaxInfoList : naming::kSendInfoList;
+        if (const char* key = FirstLayerWithMode(*r, listMode))
+            ReadValue(source, main, key, "", r->faxCheckText, sizeof r->faxCheckText);
+        if (kind == kFaxReceive)
+            ConvertFaxSelection(ToRecord, r->faxCheck, r->faxSeq, r->faxCheckText, sizeof r->faxCheckText);
+        else
+            ConvertSendSelection(ToRecord, r->faxCheck, r->faxSeq, r->faxCheckText, sizeof r->faxCheckText);
+    }
+
+    const NamingMode dateMode = kind == kFaxReceive ? naming::kFaxDate : naming::kScannerDate;
+    char stored[MAX_PATH] = {};
+    if (const char* key = FirstLayerWithMode(*r, dateMode))
+        ReadValue(source, main, key, "", stored, sizeof stored);
+    const char* week = "@DATE-YMW";
+    if (stored[0] == '\0')
+        CopyText(r->dateTypeText, sizeof r->dateTypeText, "@DATE-YMD");
+    else if (StartsWith(stored, week))
+        CopyText(r->dateTypeText, sizeof r->dateTypeText, week);
+    else if (std::strstr(stored, week) != nullptr)
+        CopyText(r->dateTypeText, sizeof r->dateTypeText, "@DATE-YMD");
+    else
+        CopyText(r->dateTypeText, sizeof r->dateTypeText, stored);
+    ConvertDateType(ToRecord, &r->dateType, r->dateTypeText, sizeof r->dateTypeText);
+    if (r->dateType == 2) {
+        CopyText(r->dateWeekText, sizeof r->dateWeekText, stored);
+        ConvertDateWeek(ToRecord, &r->dateWeek, r->dateWeekText, sizeof r->dateWeekText);
+    }
+}
+
+bool FileExists(const char* path) {
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// Every text field ends within its capacity, whatever the caller put there.
+void TerminateTexts(SortCondition* r) {
+    r->path[sizeof r->path - 1] = '\0';
+    r->libraryText[sizeof r->libraryText - 1] = '\0';
+    r->cabinetText[sizeof r->cabinetText - 1] = '\0';
+    r->binderText[sizeof r->binderText - 1] = '\0';
+    r->indexText[sizeof r->indexText - 1] = '\0';
+    r->tagText[sizeof r->tagText - 1] = '\0';
+    r->faxSeqText[sizeof r->faxSeqText - 1] = '\0';
+    r->faxCheckText[sizeof r->faxCheckText - 1] = '\0';
+    r->dateTypeText[sizeof r->dateTypeText - 1] = '\0';
+    r->dateWeekText[sizeof r->dateWeekText - 1] = '\0';
+}
+
+void WriteUseFlag(const char* section, const char* key, int32_t flag, const char* file) {
+    char text[8];
+    ConvertUseFlag(ToFile, &flag, text, sizeof text);
+    WriteQuotedValue(section, key, text, file);
+}
+
+void WriteUseSection(const SortCondition& r, const char* file) {
+    const char* use = UseSection(r.kind);
+    WriteUseFlag(use, kKeyLibrary, r.libraryUse, file);
+    WriteUseFlag(use, kKeyCabinet, r.cabinetUse, file);
+    WriteUseFlag(use, kKeyBinder, r.binderUse, file);
+    WriteUseFlag(use, kKeyIndex, r.indexUse, file);
+    WriteUseFlag(use, kKeyTag, r.tagUse, file);
+}
+
+void WritePosition(const SortCondition& r, const char* file) {
+    char text[8];
+    int32_t position = r.position;
+    ConvertPosition(ToFile, &position, text, sizeof text);
+    WriteQuotedValue(MainSection(r.kind), kKeyPosition, text, file);
+}
+
+// LIBRARY, CABINET, BINDER, INDEX, TAG of the main section, each after its
+// to-file conversion.
+void WriteNames(SortCondition* r, const char* file) {
+    const char* main = MainSection(r->kind);
+    ConvertFixedName(ToFile, r);
+    WriteQuotedValue(main, kKeyLibrary, r->libraryText, file);
+    WriteQuotedValue(main, kKeyCabinet, r->cabinetText, file);
+    ConvertBinderName(ToFile, r);
+    WriteQuotedValue(main, kKeyBinder, r->binderText, file);
+    ConvertIndexName(ToFile, r);
+    WriteQuotedValue(main, kKeyIndex, r->indexText, file);
+    ConvertTagName(ToFile, r);
+    WriteQuotedValue(main, kKeyTag, r->tagText, file);
+}
+
+}  // namespace
+
+int32_t ReadCondition(const char* path, int32_t kind, SortCondition* record) {
+    if (path == nullptr || record == nullptr) return 0;
+    SortCondition& r = *record;
+
+    char source[MAX_PATH] = {};
+    // A path too long for a condition file cannot name one.
+    const bool fromDivset = std::strlen(path) >= sizeof source || !FileExists(path);
+    if (!fromDivset) {
+        CopyText(source, sizeof source, path);
+    } else {
+        char folder[MAX_PATH] = {};
+        if (GetAppPath(folder)) MakeConditionPath(kind, kSelectDivset, folder, source);
+    }
+
+    CopyText(r.path, sizeof r.path, path);
+    r.kind = kind;
+
+    const ConditionValues d = LoadReadDefaults(kind);
+    const char* main = MainSection(kind);
+    const char* use = UseSection(kind);
+    const bool send = NormalizeKind(kind) == kFaxSend;
+
+    ReadValue(source, main, kKeyLibrary, d.library.c_str(), r.libraryText, sizeof r.libraryText);
+    ReadValue(source, main, kKeyCabinet, d.cabinet.c_str(), r.cabinetText, sizeof r.cabinetText);
+    ReadValue(source, main, kKeyBinder, d.binder.c_str(), r.binderText, sizeof r.binderText);
+    ReadValue(source, main, kKeyIndex, d.index.c_str(), r.indexText, sizeof r.indexText);
+    ReadValue(source, main, kKeyTag, d.tag.c_str(), r.tagText, sizeof r.tagText);
+
+    char scratch[MAX_PATH];
+    ReadValue(source, use, kKeyLibrary, d.libraryUse.c_str(), scratch, sizeof scratch);
+    ConvertUseFlag(ToRecord, &r.libraryUse, scratch, sizeof scratch);
+    ReadValue(source, use, kKeyCabinet, d.cabinetUse.c_str(), scratch, sizeof scratch);
+    ConvertUseFlag(ToRecord, &r.cabinetUse, scratch, sizeof scratch);
+    ReadValue(source, use, kKeyBinder, d.binderUse.c_str(), scratch, sizeof scratch);
+    ConvertUseFlag(ToRecord, &r.binderUse, scratch, sizeof scratch);
+    ReadValue(source, use, kKeyIndex, d.indexUse.c_str(), scratch, sizeof scratch);
+    ConvertUseFlag(ToRecord, &r.indexUse, scratch, sizeof scratch);
+    ReadValue(source, use, kKeyTag, d.tagUse.c_str(), scratch, sizeof scratch);
+    ConvertUseFlag(ToRecord, &r.tagUse, scratch, sizeof scratch);
+
+    ReadValue(source, main, kKeyPosition, d.position.c_str(), scratch, sizeof scratch);
+    ConvertPosition(ToRecord, &r.position, scratch, sizeof scratch);
+
+    char orderDefault[kFaxListTextSize] = {};
+    if (send)
+        DefaultSendOrderText(orderDefault, sizeof orderDefault);
+    else
+        DefaultFaxOrderText(orderDefault, sizeof orderDefault);
+    const char* listSection = FaxListSection(kind);
+    ReadValue(source, listSection, kKeyFaxSeq, orderDefault, r.faxSeqText, sizeof r.faxSeqText);
+    if (send)
+        ConvertSendOrder(ToRecord, r.faxSeq, r.faxSeqText, sizeof r.faxSeqText);
+    else
+        ConvertFaxOrder(ToRecord, r.faxSeq, r.faxSeqText, sizeof r.faxSeqText);
+    ReadValue(source, listSection, kKeyFaxCheck, d.faxCheck.c_str(), r.faxCheckText, sizeof r.faxCheckText);
+    if (send)
+        ConvertSendSelection(ToRecord, r.faxCheck, r.faxSeq, r.faxCheckText, sizeof r.faxCheckText);
+    else
+        ConvertFaxSelection(ToRecord, r.faxCheck, r.faxSeq, r.faxCheckText, sizeof r.faxCheckText);
+
+    ReadValue(source, main, kKeyDateType, d.dateType.c_str(), r.dateTypeText, sizeof r.dateTypeText);
+    ConvertDateType(ToRecord, &r.dateType, r.dateTypeText, sizeof r.dateTypeText);
+    ReadValue(source, main, kKeyDateWeek, d.dateWeek.c_str(), r.dateWeekText, sizeof r.dateWeekText);
+    ConvertDateWeek(ToRecord, &r.dateWeek, r.dateWeekText, sizeof r.dateWeekText);
+
+    ConvertFixedName(ToRecord, &r);
+    ConvertBinderName(ToRecord, &r);
+    ConvertIndexName(ToRecord, &r);
+    ConvertTagName(ToRecord, &r);
+
+    if (fromDivset) MigrateFromDivset(source, &r);
+    return 1;
+}
+
+int32_t WriteCondition(SortCondition* record) {
+    if (record == nullptr) return 0;
+    SortCondition& r = *record;
+    TerminateTexts(&r);
+    if (r.path[0] == '\0') return 0;
+    const char* file = r.path;
+    const int32_t kind = NormalizeKind(r.kind);
+    const char* main = MainSection(kind);
+
+    WriteUseSection(r, file);
+    WritePosition(r, file);
+    if (kind == kFaxReceive) {
+        r.faxSeqText[0] = '\0';
+        ConvertFaxOrder(ToFile, r.faxSeq, r.faxSeqText, sizeof r.faxSeqText);
+        WriteQuotedValue(main, kKeyFaxSeq, r.faxSeqText, file);
+        r.faxCheckText[0] = '\0';
+        ConvertFaxSelection(ToFile, r.faxCheck, r.faxSeq, r.faxCheckText, sizeof r.faxCheckText);
+        WriteQuotedValue(main, kKeyFaxCheck, r.faxCheckText, file);
+    } else if (kind == kFaxSend) {
+        r.faxSeqText[0] = '\0';
+        ConvertSendOrder(ToFile, r.faxSeq, r.faxSeqText, sizeof r.faxSeqText);
+        WriteQuotedValue(main, kKeyFaxSeq, r.faxSeqText, file);
+        r.faxCheckText[0] = '\0';
+        ConvertSendSelection(ToFile, r.faxCheck, r.faxSeq, r.faxCheckText, sizeof r.faxCheckText);
+        WriteQuotedValue(main, kKeyFaxCheck, r.faxCheckText, file);
+    }
+    ConvertDateType(ToFile, &r.dateType, r.dateTypeText, sizeof r.dateTypeText);
+    WriteQuotedValue(main, kKeyDateType, r.dateTypeText, file);
+    ConvertDateWeek(ToFile, &r.dateWeek, r.dateWeekText, sizeof r.dateWeekText);
+    WriteQuotedValue(main, kKeyDateWeek, r.dateWeekText, file);
+    WriteNames(&r, file);
+    return 1;
+}
+
+int32_t WriteCurrentCondition(const char* divsetPath, SortCondition* record) {
+    if (divsetPath == nullptr || divsetPath[0] == '\0' || record == nullptr) return 0;
+    SortCondition& r = *record;
+    TerminateTexts(&r);
+    WriteQuotedValue(kDivsetSection, DivsetKey(r.kind), r.path, divsetPath);
+    WriteUseSection(r, divsetPath);
+    WritePosition(r, divsetPath);
+    WriteNames(&r, divsetPath);
+    return 1;
+}
+
+int32_t WriteTemplateCondition(int32_t kind, const char* path, int32_t templateNumber) {
+    if (path == nullptr || path[0] == '\0') return 0;
+    const ConditionValues v = LoadTemplateValues(kind, templateNumber);
+    const char* main = MainSection(kind);
+    const char* use = UseSection(kind);
+    WriteQuotedValue(main, kKeyLibrary, v.library.c_str(), path);
+    WriteQuotedValue(main, kKeyCabinet, v.cabinet.c_str(), path);
+    WriteQuotedValue(main, kKeyBinder, v.binder.c_str(), path);
+    WriteQuotedValue(main, kKeyIndex, v.index.c_str(), path);
+    WriteQuotedValue(main, kKeyTag, v.tag.c_str(), path);
+    WriteQuotedValue(main, kKeyPosition, v.position.c_str(), path);
+    WriteQuotedValue(main, kKeyDateType, v.dateType.c_str(), path);
+    WriteQuotedValue(main, kKeyDateWeek, v.dateWeek.c_str(), path);
+    if (NormalizeKind(kind) != kScanner) {
+        WriteQuotedValue(main, kKeyFaxSeq, v.faxSeq.c_str(), path);
+        WriteQuotedValue(main, kKeyFaxCheck, v.faxCheck.c_str(), path);
+    }
+    WriteQuotedValue(use, kKeyLibrary, v.libraryUse.c_str(), path);
+    WriteQuotedValue(use, kKeyCabinet, v.cabinetUse.c_str(), path);
+    WriteQuotedValue(use, kKeyBinder, v.binderUse.c_str(), path);
+    WriteQuotedValue(use, kKeyIndex, v.indexUse.c_str(), path);
+    WriteQuotedValue(use, kKeyTag, v.tagUse.c_str(), path);
+    return 1;
+}

@@ -1,0 +1,22 @@
+// Small helpers for the store's fixed-size byte texts. All of them step over
+// double-byte characters of the ANSI code page as a whole, so that a trail
+// byte is never taken for a character of its own and a cut never leaves half
+// a character behind.
+#pragma once
+#include <cstddef>
+
+// Copies src into dst (capacity bytes including the NUL), cut to at most
+// capacity-1 bytes and never in the middle of a double-byte character.
+// A null src copies as empty text. Returns the length copied.
+size_t CopyText(char* dst, size_t capacity, const char* src);
+
+// 1 when the texts are equal without regard to the case of the letters A-Z;
+// double-byte characters must match byte for byte.
+int SameTextNoCase(const char* a, const char* b);
+
+// 1 when text begins with prefix, compared exactly.
+int StartsWith(const char* text, const char* prefix);
+
+// Length in bytes of the first character at text: 2 for a lead byte that has
+// a trail byte, else 1 (0 at the terminator).
+size_t CharLength(const char* text);

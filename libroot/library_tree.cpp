@@ -1,0 +1,120 @@
+#include "libroot/library_tree.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "entry/module_state.h"
+
+namespace {
+
+const UINT kIdsTemporaryBinder = 4576;
+
+// The value of section/key of iniPath, cut to the list buffer.
+std::string ReadList(const char* iniPath, const char* section, const char* key) {
+    char text[kFolderListSize] = {};
+    GetPrivateProfileStringA(section, key, "", text, sizeof text, iniPath);
+    return text;
+}
+
+bool HasPath(const char* path) { return path != nullptr && path[0] != '\0'; }
+
+}  // namespace
+
+void MakeFolderIniPath(const char* folder, char* out) {
+    if (out == nullptr) return;
+    out[0] = '\0';
+    if (folder == nullptr) return;
+    const int length = std::snprintf(out, MAX_PATH, "%s\\folder.ini", folder);
+    if (length < 0 || length >= MAX_PATH) out[0] = '\0';
+}
+
+int32_t ReadFolderEntries(const char* iniPath, EntryArray* entries) {
+    if (entries == nullptr || !HasPath(iniPath)) return 0;
+    const std::string list = ReadList(iniPath, "FolderInfo", "NameList");
+    const int32_t result = BuildNameEntries(list.c_str(), entries);
+    if (result != 0) return result;
+    for (ListEntry& entry : *entries) ParseEntryName(&entry);
+    return 0;
+}
+
+int32_t ReadBinderEntries(const char* libRoot, const char* library, const char* cabinet,
+                          EntryArray* entries) {
+    if (libRoot == nullptr || library == nullptr || cabinet == nullptr || entries == nullptr) return 0;
+    const std::string folder = std::string(libRoot) + "\\" + library + "\\" + cabinet;
+    char iniPath[MAX_PATH];
+    MakeFolderIniPath(folder.c_str(), iniPath);
+    if (iniPath[0] == '\0') return 0;
+    std::vector<std::string> names, positions;
+    int32_t result = SplitList(ReadList(iniPath, "BinderInfo", "NameList").c_str(), ",", &names);
+    if (result == 0) result = SplitList(ReadList(iniPath, "BinderInfo", "PosList").c_str(), ",", &positions);
+    if (result != 0) return result;
+    result = BuildBinderEntries(folder.c_str(), names, positions, entries);
+    for (ListEntry& entry : *entries) ParseEntryName(&entry);
+    return result;
+}
+
+int32_t FillComboFromNameList(HWND dialog, int comboId, const char* iniPath, int32_t* numbers,
+                              int32_t capacity) {
+    if (!HasPath(iniPath)) return 0;
+    EntryArray entries;
+    const int32_t result = ReadFolderEntries(iniPath, &entries);
+    if (result != 0) {
+        ReleaseEntries(&entries);
+        return result;
+    }
+    HWND combo = GetDlgItem(dialog, comboId);
+    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    for (const ListEntry& entry : entries) {
+        const std::string shown = EntryShownText(entry);
+        const LRESULT row = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(shown.c_str()));
+        const int32_t number = entry.hasNumber ? entry.number : -1;
+        if (row == CB_ERR) {
+            // A new row needs a slot of the caller's array: beyond it the
+            // text is left out of the box. (Without an array every text is
+            // listed and no number kept.)
+            if (numbers != nullptr) {
+                const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+                if (count < 0 || count >= capacity) continue;
+            }
+            const LRESULT added = SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
+            if (numbers != nullptr && added >= 0 && added < capacity) numbers[added] = number;
+        } else if (numbers != nullptr && row >= 0 && row < capacity) {
+            if (entry.hasNumber && entry.number > numbers[row]) numbers[row] = entry.number;
+        }
+    }
+    ReleaseEntries(&entries);
+    return 1;
+}
+
+int32_t FillComboFromStringIds(HWND dialog, int comboId, const UINT* ids, int32_t count) {
+    HWND combo = GetDlgItem(dialog, comboId);
+    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    for (int32_t i = 0; ids != nullptr && i < count; ++i) {
+        char text[MAX_PATH];
+        LoadResString(ids[i], text, sizeof text);
+        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+    return 1;
+}
+
+int32_t FillComboFromBinderList(HWND dialog, int comboId, const char* libRoot, const char* library,
+                                const char* cabinet) {
+    EntryArray entries;
+    const int32_t result = ReadBinderEntries(libRoot, library, cabinet, &entries);
+    char temporary[MAX_PATH];
+    LoadResString(kIdsTemporaryBinder, temporary, sizeof temporary);
+    HWND combo = GetDlgItem(dialog, comboId);
+    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    for (const ListEntry& entry : entries) {
+        const std::string shown = EntryShownText(entry);
+        if (shown == temporary) continue;
+        if (SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                         reinterpret_cast<LPARAM>(shown.c_str())) != CB_ERR)
+            continue;
+        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
+    }
+    ReleaseEntries(&entries);
+    return result;
+}

@@ -1,0 +1,52 @@
+// The library tree on disk lists itself: every folder holds a "folder.ini"
+// whose lists name its child folders. These functions read those lists for
+// the condition pages' library, cabinet and binder boxes.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "conditions/list_utils.h"
+
+// Size of the buffer each "folder.ini" list is read into; longer lists are
+// cut there.
+constexpr DWORD kFolderListSize = 1024;
+
+// out (260 bytes) := folder, "\" and "folder.ini" (no check for a trailing
+// backslash). Empty when it would not fit in 260 bytes.
+void MakeFolderIniPath(const char* folder, char* out);
+
+// The parsed entries of "FolderInfo"/"NameList" of the "folder.ini" at
+// iniPath (libraries of a LibRoot folder, cabinets of a library), in list
+// order. A missing file or key gives no entries. Returns 0, or the nonzero
+// result of splitting.
+int32_t ReadFolderEntries(const char* iniPath, EntryArray* entries);
+
+// The parsed binder entries of the cabinet libRoot\library\cabinet, in
+// position order; only folders the binder query answers 1 for are listed.
+// Returns 0, or -1 when memory ran out (the entries built so far stay).
+int32_t ReadBinderEntries(const char* libRoot, const char* library, const char* cabinet,
+                          EntryArray* entries);
+
+// Fills combo box comboId of dialog with the shown texts of the NameList at
+// iniPath, each text once, in list order; numbers[row] receives the largest
+// folder number listed for the row's text, or -1 when it has none. The
+// array holds capacity slots and nothing is written past it: a new text that
+// would need row capacity or beyond is not added to the box (so every row
+// has its number); later duplicates of rows already listed still count.
+// With numbers null every text is listed and no number is kept.
+// Returns 1 when filled, 0 when iniPath is null or empty, or the nonzero
+// result of the list parsing (the box is then left untouched).
+int32_t FillComboFromNameList(HWND dialog, int comboId, const char* iniPath, int32_t* numbers,
+                              int32_t capacity);
+
+// Fills combo box comboId of dialog with the string-table texts of ids, in
+// order. Always returns 1.
+int32_t FillComboFromStringIds(HWND dialog, int comboId, const UINT* ids, int32_t count);
+
+// Fills combo box comboId of dialog with the shown texts of the cabinet's
+// binders in position order, each text once, leaving out the temporary
+// binder (string 4576). Returns the result of ReadBinderEntries.
+int32_t FillComboFromBinderList(HWND dialog, int comboId, const char* libRoot, const char* library,
+                                const char* cabinet);

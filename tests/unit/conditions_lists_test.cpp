@@ -1,0 +1,232 @@
+// Splitting lists, parsing "folder.ini" entries and ordering binders.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "conditions/list_utils.h"
+#include "tests/unit/conditions_test_helpers.h"
+
+using condtest::kLS;
+using Pieces = std::vector<std::string>;
+
+namespace {
+
+TEST(ConditionSplitList, Table) {
+    struct Case {
+        std::string text, separator;
+        Pieces expected;
+    };
+    const Case cases[] = {
+        {"a,b,", ",", {"a", "b"}},
+        {"a,,b", ",", {"a", "", "b"}},
+        {"a,b", ",", {"a", "b"}},
+        {",a", ",", {"", "a"}},
+        {",,", ",", {"", ""}},
+        {"a", ",", {}},
+        {",", ",", {}},
+        {"", ",", {}},
+        {"ab", ",", {"ab"}},
+        {"@FAX-TSI", kLS, {"@FAX-TSI"}},
+        {kLS, kLS, {}},
+        {"@A" + kLS + "@B" + kLS, kLS, {"@A", "@B"}},
+        {"@A" + kLS + kLS + "@B", kLS, {"@A", "", "@B"}},
+        {"@A,@B" + kLS, kLS, {"@A,@B"}},
+        {"x\x18" "y", kLS, {"x\x18" "y"}},  // half a separator is text
+    };
+    for (const Case& c : cases) {
+        Pieces pieces;
+        EXPECT_EQ(0, SplitList(c.text.c_str(), c.separator.c_str(), &pieces));
+        EXPECT_EQ(c.expected, pieces) << "[" << c.text << "]";
+    }
+}
+
+TEST(ConditionSplitList, AppendsToWhatIsThere) {
+    Pieces pieces = {"old"};
+    SplitList("a,b", ",", &pieces);
+    EXPECT_EQ((Pieces{"old", "a", "b"}), pieces);
+}
+
+TEST(ConditionSplitListDbcs, SeparatorOnlyAtCharacterStart) {
+    SKIP_UNLESS_CP932();
+    // 0x83 0x7C is one character whose trail byte is "|": no separator there.
+    Pieces pieces;
+    SplitList("\x83|a|b", "|", &pieces);
+    EXPECT_EQ((Pieces{"\x83|a", "b"}), pieces);
+}
+
+struct EntryCase {
+    std::string text;
+    std::string shown;
+    int32_t hasNumber, number, hasPercent, hasDollar;
+    std::string name;
+};
+
+TEST(ConditionEntryParse, MarkerRules) {
+    const EntryCase cases[] = {
+        {"Papers#3", "Papers", 1, 3, 0, 0, "Papers"},
+        {"Bills#12", "Bills", 1, 12, 0, 0, "Bills"},
+        {"Papers", "Papers", 0, 0, 0, 0, "Papers"},
+        {"Old%#4", "Old%", 1, 4, 1, 0, "Old"},
+        {"A$B%#9", "A$B%", 1, 9, 1, 1, "B"},
+        {"Price##5", "Price##5", 0, 0, 0, 0, "Price##5"},
+        {"Price###5", "Price##", 1, 5, 0, 0, "Price##"},
+        {"Tax#2a", "Tax#2a", 0, 0, 0, 0, "Tax#2a"},
+        {"Tax#", "Tax#", 0, 0, 0, 0, "Tax#"},
+        {"#7", "", 1, 7, 0, 0, ""},
+        {"A#1#2", "A#1", 1, 2, 0, 0, "A#1"},
+        {"A%B#3", "A%B", 1, 3, 0, 0, "A%B"},         // "%" neither last nor before "#"
+        {"Half%", "Half%", 0, 0, 1, 0, "Half"},
+        {"50%%", "50%%", 0, 0, 0, 0, "50%%"},
+        {"50%%%", "50%%%", 0, 0, 1, 0, "50%%"},
+        {"A#1%", "A#1%", 0, 0, 1, 0, "A#1"},         // "#" before "%": dropped
+        {"A%$B", "A%$B", 0, 0, 0, 1, "B"},           // "%" before "$": dropped
+        {"A#5$B", "A#5$B", 0, 0, 0, 1, "B"},         // "#" before "$": dropped
+        {"Cost$$Sheet#4", "Cost$$Sheet", 1, 4, 0, 0, "Cost$$Sheet"},
+        {"$Only", "$Only", 0, 0, 0, 1, "Only"},
+        {"X$Y#8", "X$Y", 1, 8, 0, 1, "Y"},
+        {"A$B$C#2", "A$B$C", 1, 2, 0, 1, "C"},
+        {"A#99999999999", "A", 1, 2147483647, 0, 0, "A"},
+        {"", "", 0, 0, 0, 0, ""},
+    };
+    for (const EntryCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        ListEntry entry;
+        entry.text = c.text;
+        entry.number = 42;
+        entry.hasDollar = entry.hasPercent = entry.hasNumber = 1;
+        EXPECT_EQ(0, ParseEntryName(&entry));
+        EXPECT_EQ(c.shown, EntryShownText(entry));
+        EXPECT_EQ(c.hasNumber, entry.hasNumber);
+        EXPECT_EQ(c.number, entry.number);
+        EXPECT_EQ(c.hasPercent, entry.hasPercent);
+        EXPECT_EQ(c.hasDollar, entry.hasDollar);
+        EXPECT_EQ(c.name, entry.name);
+    }
+}
+
+TEST(ConditionEntryParseDbcs, DoubleByteNames) {
+    SKIP_UNLESS_CP932();
+    // "\x83\x5C" and "\x83\x7C" carry "\" and "|" as trail bytes; "\x81\x94"
+    // is a full-width "#", no marker.
+    const EntryCase cases[] = {
+        {"\x83\x5C#3", "\x83\x5C", 1, 3, 0, 0, "\x83\x5C"},
+        {"\x83\x7C\x83\x5C%#12", "\x83\x7C\x83\x5C%", 1, 12, 1, 0, "\x83\x7C\x83\x5C"},
+        {"\x81\x94" "5", "\x81\x94" "5", 0, 0, 0, 0, "\x81\x94" "5"},
+        {"A$\x83\x5C#2", "A$\x83\x5C", 1, 2, 0, 1, "\x83\x5C"},
+        {"\x83", "\x83", 0, 0, 0, 0, "\x83"},  // a lone lead byte at the end
+        {"\x83#4", "\x83#4", 0, 0, 0, 0, "\x83#4"},  // "#" is the trail byte here
+    };
+    for (const EntryCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        ListEntry entry;
+        entry.text = c.text;
+        ParseEntryName(&entry);
+        EXPECT_EQ(c.shown, EntryShownText(entry));
+        EXPECT_EQ(c.hasNumber, entry.hasNumber);
+        EXPECT_EQ(c.number, entry.number);
+        EXPECT_EQ(c.name, entry.name);
+    }
+}
+
+TEST(ConditionEntries, BuildAndRelease) {
+    EntryArray entries;
+    EXPECT_EQ(0, BuildNameEntries("Papers#3,Bills#12,", &entries));
+    ASSERT_EQ(2u, entries.size());
+    EXPECT_EQ("Papers#3", entries[0].text);
+    EXPECT_EQ(0, entries[0].hasNumber);  // markers wait for ParseEntryName
+    EXPECT_EQ(0, BuildNameEntries("More", &entries));
+    ASSERT_EQ(3u, entries.size());
+    EXPECT_EQ(0, BuildNameEntries("", &entries));
+    EXPECT_EQ(3u, entries.size());
+    ReleaseEntries(&entries);
+    EXPECT_TRUE(entries.empty());
+}
+
+TEST(ConditionEntries, LeadingNumber) {
+    EXPECT_EQ(12, LeadingNumber("12"));
+    EXPECT_EQ(7, LeadingNumber("7x3"));
+    EXPECT_EQ(0, LeadingNumber("x7"));
+    EXPECT_EQ(0, LeadingNumber(" 7"));
+    EXPECT_EQ(0, LeadingNumber("-7"));
+    EXPECT_EQ(0, LeadingNumber(""));
+    EXPECT_EQ(2147483647, LeadingNumber("99999999999999999999"));
+}
+
+// A cabinet folder with binder folders; a binder is a folder whose
+// "folder.ini" has [Binder] Title.
+class ConditionBinders : public ::testing::Test {
+protected:
+    void AddBinder(const std::string& folder, const std::string& title, const std::string& subTitle = "") {
+        testsupport::MakeFolder(dir / folder);
+        std::string ini = "[Binder]\r\nTitle=" + title + "\r\n";
+        if (!subTitle.empty()) ini += "SubTitle=" + subTitle + "\r\n";
+        testsupport::WriteFileBytes(dir / folder + "\\folder.ini", ini);
+    }
+    std::vector<std::string> Texts(const EntryArray& entries) {
+        std::vector<std::string> texts;
+        for (const ListEntry& e : entries) texts.push_back(e.text);
+        return texts;
+    }
+    testsupport::TempDir dir;
+};
+
+TEST_F(ConditionBinders, PositionOrderEqualPositionsFirst) {
+    AddBinder("B1", "One");
+    AddBinder("B2", "Two");
+    AddBinder("B3", "Three");
+    EntryArray entries;
+    EXPECT_EQ(0, BuildBinderEntries(dir.path().c_str(), {"B1", "B2", "B3"}, {"2", "1", "2"}, &entries));
+    EXPECT_EQ((std::vector<std::string>{"Two", "Three", "One"}), Texts(entries));
+    EXPECT_EQ("B2", entries[0].folderName);
+    EXPECT_EQ(1, entries[0].position);
+    EXPECT_EQ(2, entries[2].position);
+}
+
+TEST_F(ConditionBinders, ShorterListLimitsAndNonBindersLeftOut) {
+    AddBinder("B1", "One");
+    AddBinder("B2", "Two");
+    AddBinder("B3", "Three");
+    testsupport::MakeFolder(dir / "Plain");  // no folder.ini: not a binder
+    AddBinder("Untitled", "");                // empty title: not a binder
+    EntryArray entries;
+    BuildBinderEntries(dir.path().c_str(), {"B1", "B2", "B3"}, {"5", "4"}, &entries);
+    EXPECT_EQ((std::vector<std::string>{"Two", "One"}), Texts(entries));
+    ReleaseEntries(&entries);
+    BuildBinderEntries(dir.path().c_str(), {"Plain", "B1", "Untitled", "Missing"}, {"1", "x", "3", "0"},
+                       &entries);
+    ASSERT_EQ(1u, entries.size());
+    EXPECT_EQ(0, entries[0].position);  // "x": no digits
+}
+
+TEST_F(ConditionBinders, TitleAndSubTitleJoined) {
+    AddBinder("B1", "Tax", "#2");
+    AddBinder("B2", "A title longer than twenty four bytes", "and a subtitle longer than twenty-six");
+    EntryArray entries;
+    // A cabinet path that already ends in a backslash gets no second one.
+    BuildBinderEntries((dir.path() + "\\").c_str(), {"B1", "B2"}, {"1", "2"}, &entries);
+    ASSERT_EQ(2u, entries.size());
+    EXPECT_EQ("Tax#2", entries[0].text);
+    ParseEntryName(&entries[0]);
+    EXPECT_EQ("Tax", EntryShownText(entries[0]));
+    EXPECT_EQ(2, entries[0].number);
+    EXPECT_LE(entries[1].text.size(), 24u + 26u);
+    EXPECT_EQ(0u, entries[1].text.find("A title longer"));
+}
+
+TEST_F(ConditionBinders, DbcsCabinetEndingInTrailBackslash) {
+    SKIP_UNLESS_CP932();
+    // The cabinet folder ends in "\x83\x5C": its last byte is no backslash,
+    // so the binder path still needs one.
+    SKIP_UNLESS_DBCS_FILE_NAMES(dir.path());
+    const std::string cabinet = dir / "Cab\x83\x5C";
+    ASSERT_TRUE(CreateDirectoryA(cabinet.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((cabinet + "\\B1").c_str(), nullptr));
+    testsupport::WriteFileBytes(cabinet + "\\B1\\folder.ini", "[Binder]\r\nTitle=\x83\x7C\r\n");
+    EntryArray entries;
+    BuildBinderEntries(cabinet.c_str(), {"B1"}, {"1"}, &entries);
+    ASSERT_EQ(1u, entries.size());
+    EXPECT_EQ("\x83\x7C", entries[0].text);
+}
+
+}  // namespace

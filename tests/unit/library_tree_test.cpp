@@ -1,0 +1,238 @@
+// Listing libraries, cabinets and binders from "folder.ini" files into real
+// combo boxes.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "libroot/library_tree.h"
+#include "tests/support/test_support.h"
+
+using testsupport::WriteFileBytes;
+using Rows = std::vector<std::string>;
+
+namespace {
+
+const int kComboId = 1001;
+
+class LibraryTree : public ::testing::Test {
+protected:
+    void SetUp() override {
+        parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(nullptr, parent);
+        combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWN, 0, 0, 150, 200, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kComboId)), nullptr, nullptr);
+        ASSERT_NE(nullptr, combo);
+    }
+    void TearDown() override { DestroyWindow(parent); }
+
+    Rows ComboRows() {
+        Rows rows;
+        const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            char text[1100] = {};
+            SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            rows.push_back(text);
+        }
+        return rows;
+    }
+    std::string WriteNameList(const std::string& list) {
+        const std::string ini = dir / "folder.ini";
+        WriteFileBytes(ini, "[FolderInfo]\r\nNameList=" + list + "\r\n");
+        return ini;
+    }
+
+    testsupport::TempDir dir;
+    HWND parent = nullptr;
+    HWND combo = nullptr;
+};
+
+TEST(LibraryTreePaths, MakeFolderIniPath) {
+    char out[MAX_PATH] = "junk";
+    MakeFolderIniPath("C:\\Root\\Lib#3", out);
+    EXPECT_STREQ("C:\\Root\\Lib#3\\folder.ini", out);
+    MakeFolderIniPath("C:\\Root\\", out);  // no check for a trailing backslash
+    EXPECT_STREQ("C:\\Root\\\\folder.ini", out);
+    const std::string longFolder(250, 'x');
+    MakeFolderIniPath(longFolder.c_str(), out);
+    EXPECT_STREQ("", out);
+}
+
+TEST_F(LibraryTree, NameListTable) {
+    struct Case {
+        std::string list;
+        Rows rows;
+        std::vector<int32_t> numbers;
+    };
+    const Case cases[] = {
+        {"Papers#3,Bills#12,", {"Papers", "Bills"}, {3, 12}},
+        {"Papers#3,Papers#7,Papers", {"Papers"}, {7}},
+        {"Papers,Papers#7,Papers#2", {"Papers"}, {7}},
+        {"Old%#4,A$B%#9", {"Old%", "A$B%"}, {4, 9}},
+        {"Price##5,Tax#2a", {"Price##5", "Tax#2a"}, {-1, -1}},
+        {"Plain,,Other", {"Plain", "", "Other"}, {-1, -1, -1}},
+        {"papers#1,PAPERS#5", {"papers"}, {5}},  // the box finds texts in any case
+        {"", {}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.list);
+        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("stale"));
+        int32_t numbers[12];
+        std::fill(numbers, numbers + 12, 99);
+        EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, WriteNameList(c.list).c_str(), numbers, 12));
+        EXPECT_EQ(c.rows, ComboRows());
+        EXPECT_EQ(c.numbers, std::vector<int32_t>(numbers, numbers + c.numbers.size()));
+        EXPECT_EQ(99, numbers[c.numbers.size()]);
+    }
+}
+
+TEST_F(LibraryTree, MissingFileOrKeyEmptiesTheBox) {
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("stale"));
+    int32_t numbers[4] = {};
+    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, (dir / "missing.ini").c_str(), numbers, 4));
+    EXPECT_TRUE(ComboRows().empty());
+    WriteFileBytes(dir / "other.ini", "[BinderInfo]\r\nNameList=A,B\r\n");
+    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, (dir / "other.ini").c_str(), numbers, 4));
+    EXPECT_TRUE(ComboRows().empty());
+}
+
+TEST_F(LibraryTree, NoPathLeavesTheBoxAlone) {
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("kept"));
+    int32_t numbers[4] = {};
+    EXPECT_EQ(0, FillComboFromNameList(parent, kComboId, nullptr, numbers, 4));
+    EXPECT_EQ(0, FillComboFromNameList(parent, kComboId, "", numbers, 4));
+    EXPECT_EQ(Rows{"kept"}, ComboRows());
+}
+
+TEST_F(LibraryTree, NumbersNeverPassTheCallersArray) {
+    std::string list;
+    for (int i = 0; i < 20; ++i) list += "Lib" + std::to_string(i) + "#" + std::to_string(i + 100) + ",";
+    list += "Lib1#500";  // a later duplicate of a listed row still counts
+    struct {
+        int32_t guardBefore[4];
+        int32_t numbers[12];
+        int32_t guardAfter[4];
+    } block;
+    std::fill(block.guardBefore, block.guardBefore + 4, 77);
+    std::fill(block.guardAfter, block.guardAfter + 4, 77);
+    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, WriteNameList(list).c_str(), block.numbers, 12));
+    const Rows rows = ComboRows();
+    ASSERT_EQ(12u, rows.size());  // rows beyond the array are not listed
+    EXPECT_EQ("Lib11", rows[11]);
+    EXPECT_EQ(500, block.numbers[1]);
+    EXPECT_EQ(111, block.numbers[11]);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(77, block.guardBefore[i]);
+        EXPECT_EQ(77, block.guardAfter[i]);
+    }
+}
+
+TEST_F(LibraryTree, WithoutNumberArrayEveryTextIsListed) {
+    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, WriteNameList("A#1,B#2,A#3").c_str(), nullptr, 0));
+    EXPECT_EQ((Rows{"A", "B"}), ComboRows());
+}
+
+TEST_F(LibraryTree, FullListOfMaximumLength) {
+    // 1,023 bytes of short entries: the whole buffer's worth is listed, the
+    // rest cut off.
+    std::string list;
+    int count = 0;
+    while (list.size() < 1400) {
+        list += "N" + std::to_string(count) + "#" + std::to_string(count + 1) + ",";
+        ++count;
+    }
+    int32_t numbers[400];
+    std::fill(numbers, numbers + 400, 0);
+    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, WriteNameList(list).c_str(), numbers, 400));
+    const Rows rows = ComboRows();
+    const std::string kept = list.substr(0, 1023);
+    const size_t complete = static_cast<size_t>(std::count(kept.begin(), kept.end(), ','));
+    EXPECT_GE(rows.size(), complete);
+    EXPECT_LE(rows.size(), complete + 1);
+    EXPECT_EQ("N0", rows[0]);
+    EXPECT_EQ(1, numbers[0]);
+}
+
+TEST_F(LibraryTree, GarbageFolderIni) {
+    std::string garbage;
+    for (int i = 0; i < 3000; ++i) garbage += static_cast<char>((i * 131 + 7) & 0xFF);
+    const std::string texts[] = {
+        garbage,
+        "[FolderInfo]\r\nNameList=" + garbage + "\r\n",
+        "[FolderInfo]\r\nNameList=" + std::string(2000, ',') + "\r\n",
+        "[FolderInfo]\r\nNameList=" + std::string(2000, '#') + "\r\n",
+        "[FolderInfo]\r\nNameList=\"%$#\"\r\n",
+    };
+    for (const std::string& text : texts) {
+        WriteFileBytes(dir / "folder.ini", text);
+        int32_t numbers[40];
+        EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, (dir / "folder.ini").c_str(), numbers, 40));
+        EXPECT_LE(ComboRows().size(), 40u);
+    }
+}
+
+TEST_F(LibraryTree, StringIds) {
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("stale"));
+    const UINT ids[] = {4404, 4405, 4406, 4999};  // the last has no text
+    EXPECT_EQ(1, FillComboFromStringIds(parent, kComboId, ids, 4));
+    EXPECT_EQ((Rows{"B: Button Name", "D: Date", "T: Time", ""}), ComboRows());
+    EXPECT_EQ(1, FillComboFromStringIds(parent, kComboId, ids, 0));
+    EXPECT_TRUE(ComboRows().empty());
+}
+
+class LibraryTreeBinders : public LibraryTree {
+protected:
+    void SetUp() override {
+        LibraryTree::SetUp();
+        cabinet = dir / "Lib#1\\Cab#2";
+        testsupport::MakeFolder(cabinet);
+    }
+    void AddBinder(const std::string& folder, const std::string& title, const std::string& subTitle = "") {
+        testsupport::MakeFolder(cabinet + "\\" + folder);
+        WriteFileBytes(cabinet + "\\" + folder + "\\folder.ini",
+                       "[Binder]\r\nTitle=" + title + "\r\nSubTitle=" + subTitle + "\r\n");
+    }
+    std::string cabinet;
+};
+
+TEST_F(LibraryTreeBinders, PositionOrderThroughFolderIni) {
+    AddBinder("B1", "First");
+    AddBinder("B2", "Second", "#4");
+    AddBinder("B3", "Temporary Binder");
+    AddBinder("B4", "Second", "#9");
+    testsupport::MakeFolder(cabinet + "\\NotABinder");
+    WriteFileBytes(cabinet + "\\folder.ini",
+                   "[BinderInfo]\r\nNameList=B1,B2,B3,NotABinder,B4,Extra\r\nPosList=3,1,0,0,2\r\n");
+    EntryArray entries;
+    EXPECT_EQ(0, ReadBinderEntries(dir.path().c_str(), "Lib#1", "Cab#2", &entries));
+    std::vector<std::string> texts;
+    for (const ListEntry& e : entries) texts.push_back(e.text);
+    EXPECT_EQ((std::vector<std::string>{"Temporary Binder", "Second#4", "Second#9", "First"}), texts);
+    EXPECT_EQ(4, entries[1].number);
+
+    EXPECT_EQ(0, FillComboFromBinderList(parent, kComboId, dir.path().c_str(), "Lib#1", "Cab#2"));
+    EXPECT_EQ((Rows{"Second", "First"}), ComboRows());
+}
+
+TEST_F(LibraryTreeBinders, MissingCabinetListsNothing) {
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("stale"));
+    EntryArray entries;
+    EXPECT_EQ(0, ReadBinderEntries(dir.path().c_str(), "Lib#1", "Nope", &entries));
+    EXPECT_TRUE(entries.empty());
+    FillComboFromBinderList(parent, kComboId, dir.path().c_str(), "Lib#1", "Nope");
+    EXPECT_TRUE(ComboRows().empty());
+}
+
+TEST_F(LibraryTree, DbcsEntriesInTheBox) {
+    if (GetACP() != 932) GTEST_SKIP() << "needs code page 932";
+    int32_t numbers[8];
+    const std::string list = "\x83\x5C#3,\x83\x7C%#4,\x83\x5C#8";
+    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, WriteNameList(list).c_str(), numbers, 8));
+    EXPECT_EQ((Rows{"\x83\x5C", "\x83\x7C%"}), ComboRows());
+    EXPECT_EQ(8, numbers[0]);
+    EXPECT_EQ(4, numbers[1]);
+}
+
+}  // namespace
