@@ -1,0 +1,104 @@
+#include "libroot/folder_browser.h"
+
+#include <objbase.h>
+#include <ole2.h>
+#include <shlobj.h>
+
+#include <cstring>
+
+#include "libroot/path_text.h"
+
+namespace {
+
+// The write test: a file can be created (and is removed again) in folder.
+bool CanCreateFileIn(const char* folder) {
+    char probe[MAX_PATH];
+    if (GetTempFileNameA(folder, "Chk", 0, probe) == 0) return false;
+    DeleteFileA(probe);
+    return true;
+}
+
+bool IsOnCdRom(const char* folder) {
+    char drive[4] = {};
+    std::strncpy(drive, folder, 3);
+    return GetDriveTypeA(drive) == DRIVE_CDROM;
+}
+
+// Removes one trailing backslash (not the trail byte of a double-byte
+// character).
+void DropTrailingBackslash(char* path) {
+    const size_t length = std::strlen(path);
+    if (length == 0) return;
+    char* last = CharPrevA(path, path + length);
+    if (last == path + length - 1 && *last == '\\') *last = '\0';
+}
+
+}  // namespace
+
+int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM param, LPARAM data) {
+    switch (message) {
+        case BFFM_INITIALIZED: {
+            char initial[MAX_PATH] = {};
+            CopyText(initial, sizeof initial, reinterpret_cast<const char*>(data));
+            SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(initial));
+            break;
+        }
+        case BFFM_SELCHANGED: {
+            char folder[MAX_PATH] = {};
+            if (param == 0 ||
+                !SHGetPathFromIDListA(reinterpret_cast<PCIDLIST_ABSOLUTE>(param), folder)) {
+                break;  // no file-system folder: leave OK as the browser set it
+            }
+            if (!CanCreateFileIn(folder) || IsOnCdRom(folder)) {
+                SendMessageA(browser, BFFM_ENABLEOK, 0, 0);
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return 0;
+}
+
+int BrowseForFolder(HWND owner, const char* title, char* path, const char* initial) {
+    if (path == nullptr) return 0;
+
+    PIDLIST_ABSOLUTE desktop = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(owner, CSIDL_DESKTOP, &desktop)) || desktop == nullptr) {
+        return 0;
+    }
+
+    // The new-style browser needs OLE on this thread; the application has
+    // normally set it up already, in which case this only counts up.
+    const HRESULT ole = OleInitialize(nullptr);
+
+    char displayName[MAX_PATH];
+    CopyText(displayName, sizeof displayName, path);
+
+    BROWSEINFOA info = {};
+    info.hwndOwner = owner;
+    info.pidlRoot = desktop;
+    info.pszDisplayName = displayName;
+    info.lpszTitle = title;
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    info.lpfn = BrowseCallback;
+    info.lParam = reinterpret_cast<LPARAM>(initial);
+
+    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderA(&info);
+    int result = 0;
+    if (chosen == nullptr) {
+        path[0] = '\0';
+    } else {
+        char folder[MAX_PATH] = {};
+        if (SHGetPathFromIDListA(chosen, folder)) {
+            DropTrailingBackslash(folder);
+            CopyText(path, MAX_PATH, folder);
+            result = 1;
+        }
+        CoTaskMemFree(chosen);
+    }
+
+    CoTaskMemFree(desktop);
+    if (SUCCEEDED(ole)) OleUninitialize();
+    return result;
+}

@@ -1,0 +1,157 @@
+#include "libroot/link_folders.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "entry/module_state.h"
+#include "libroot/app_path.h"
+#include "libroot/path_text.h"
+#include "siblings/vorda_common.h"
+
+namespace {
+
+const char kFolderSection[] = "Folder";
+const char kMessageShowSection[] = "MessageShow";
+const char kRsltFolder[] = "Rslt";
+const char kCertFolder[] = "CERT";
+const UINT kIdsDefaultAliasBase = 4587;  // "LibRoot-"
+
+bool ValidSlot(int slot) { return slot >= 1 && slot <= 3; }
+
+// "LinkFolder"+n and the like.
+void SlotKey(char* key, size_t size, const char* base, int slot) {
+    std::snprintf(key, size, "%s%d", base, slot);
+}
+
+// The settings INI path into ini (260 bytes); false when it cannot be got.
+bool SettingsIni(HWND owner, char* ini) {
+    std::memset(ini, 0, MAX_PATH);
+    return GetSettingsIniPath(owner, ini) >= 0 && ini[0] != '\0';
+}
+
+// Makes the platform write out its cached copy of the file.
+void Flush(const char* file) { WritePrivateProfileStringA(nullptr, nullptr, nullptr, file); }
+
+// "changeinfo.ini" beside the settings INI file.
+void ChangeInfoPath(const char* ini, char* out, size_t size) {
+    char folder[MAX_PATH];
+    CopyText(folder, sizeof folder, ini);
+    StripLastPathComponent(folder);
+    std::snprintf(out, size, "%s\\changeinfo.ini", folder);
+}
+
+}  // namespace
+
+void GetLinkName(char* alias, int slot, int useDefault, HWND owner) {
+    if (alias == nullptr || !ValidSlot(slot)) return;
+
+    char fallback[MAX_PATH] = {};
+    if (useDefault) {
+        char base[MAX_PATH];
+        LoadResString(kIdsDefaultAliasBase, base, sizeof base);
+        std::snprintf(fallback, sizeof fallback, "%s%d", base, slot);
+    }
+
+    char ini[MAX_PATH];
+    if (!SettingsIni(owner, ini)) {
+        CopyText(alias, MAX_PATH, fallback);
+        return;
+    }
+    char key[32];
+    SlotKey(key, sizeof key, "LinkName", slot);
+    GetPrivateProfileStringA(kFolderSection, key, fallback, alias, MAX_PATH, ini);
+}
+
+int SetLinkPath(const char* path, int slot, int current, int changeFlag, const char* oldPath,
+                HWND owner) {
+    if (!ValidSlot(slot)) return 0;
+    char ini[MAX_PATH];
+    if (!SettingsIni(owner, ini)) return 0;
+    if (path == nullptr) path = "";
+
+    char changeInfo[MAX_PATH];
+    ChangeInfoPath(ini, changeInfo, sizeof changeInfo);
+
+    char key[32];
+    SlotKey(key, sizeof key, "LinkFolder", slot);
+    if (!WritePrivateProfileStringA(kFolderSection, key, path, ini)) return 0;
+    Flush(ini);
+
+    if (changeFlag != 0) {
+        // The root left a network folder: the lock marker of this slot's user
+        // there is stale, and the application must learn of the move.
+        SlotKey(key, sizeof key, "UsrNumber", slot);
+        const int user =
+            static_cast<int>(GetPrivateProfileIntA(kFolderSection, key, -1, changeInfo));
+        if (user != -1 && oldPath != nullptr) {
+            char marker[MAX_PATH];
+            const int written = std::snprintf(marker, sizeof marker, "%s\\%s\\%s%d.Locked", oldPath,
+                                              kRsltFolder, "ListData", user);
+            if (written > 0 && written < static_cast<int>(sizeof marker) && PathExists(marker)) {
+                DeleteFileA(marker);
+            }
+        }
+        const int digit = changeFlag < 0 ? -changeFlag : changeFlag;
+        const char flagText[2] = {static_cast<char>('0' + digit % 10), '\0'};
+        SlotKey(key, sizeof key, "ChangeFolderFlag", slot);
+        WritePrivateProfileStringA(kFolderSection, key, flagText, changeInfo);
+        Flush(changeInfo);
+    }
+
+    if (slot == current) {
+        const BOOL written = WritePrivateProfileStringA(kFolderSection, "CurrentFolder", path, ini);
+        Flush(ini);
+        return written;
+    }
+    return 1;
+}
+
+int SetLinkName(const char* alias, int slot, int current, int /*changeFlag*/,
+                const char* /*oldPath*/, HWND owner) {
+    if (!ValidSlot(slot)) return 0;
+    char ini[MAX_PATH];
+    if (!SettingsIni(owner, ini)) return 0;
+    if (alias == nullptr) alias = "";
+
+    char key[32];
+    SlotKey(key, sizeof key, "LinkName", slot);
+    if (!WritePrivateProfileStringA(kFolderSection, key, alias, ini)) return 0;
+    Flush(ini);
+
+    if (slot == current) {
+        const BOOL written = WritePrivateProfileStringA(kFolderSection, "CurrentName", alias, ini);
+        Flush(ini);
+        return written;
+    }
+    return 1;
+}
+
+int SetMessageShowFlag(int flag, HWND owner) {
+    char ini[MAX_PATH];
+    if (!SettingsIni(owner, ini)) return 0;
+    if (!WritePrivateProfileStringA(kMessageShowSection, "MessageShow", flag ? "1" : "0", ini)) {
+        return 0;
+    }
+    Flush(ini);
+    return 1;
+}
+
+int GetChangeFolderFlag(const char* oldPath, const char* newPath) {
+    if (oldPath == nullptr || newPath == nullptr) return 0;
+    if (TextEqualNoCase(oldPath, newPath)) return 0;
+    if (oldPath[0] != '\\' || oldPath[1] != '\\') return 0;
+    char rslt[MAX_PATH];
+    const int written = std::snprintf(rslt, sizeof rslt, "%s\\%s", oldPath, kRsltFolder);
+    if (written <= 0 || written >= static_cast<int>(sizeof rslt)) return 0;
+    return PathExists(rslt) ? 1 : 0;
+}
+
+int EnsureCertFolder(const char* root) {
+    if (root == nullptr || root[0] == '\0') return 0;
+    if (!PathExists(root)) return 1;
+    char cert[MAX_PATH];
+    const int written = std::snprintf(cert, sizeof cert, "%s\\%s", root, kCertFolder);
+    if (written <= 0 || written >= static_cast<int>(sizeof cert)) return 2;
+    if (PathExists(cert)) return 0;
+    return CreateDirectoryA(cert, nullptr) ? 0 : 2;
+}

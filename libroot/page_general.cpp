@@ -1,0 +1,425 @@
+#include "libroot/page_general.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "entry/module_state.h"
+#include "libroot/folder_browser.h"
+#include "libroot/path_text.h"
+#include "siblings/messages.h"
+#include "siblings/vorda_common.h"
+
+namespace {
+
+// Controls of dialog 4403, by slot.
+const int kRadioIds[3] = {1054, 1055, 1056};
+const int kPathEditIds[3] = {1003, 1004, 1006};
+const int kBrowseIds[3] = {1024, 1026, 1027};
+const int kAliasEditIds[3] = {1050, 1051, 1052};
+const int kConfirmCheckId = 1019;
+const int kZOrderViewCheckId = 1020;
+const int kZOrderWordDeskCheckId = 1021;
+
+const int kMaxPathLength = 160;
+const int kMaxAliasLength = 30;
+
+// String table.
+const UINT kIdsCaption = 4418;
+const UINT kIdsBrowseTitle = 4577;
+const UINT kIdsNotAccessible = 4578;
+const UINT kIdsPathTooLong = 4579;
+const UINT kIdsAliasMissing = 4580;
+const UINT kIdsAliasTooLong = 4581;
+const UINT kIdsAliasDuplicated = 4582;
+const UINT kIdsInsideWorkArea = 4593;
+const UINT kIdsNested = 4594;
+
+// Event codes of the diagnostic log.
+const int kLogLibRootCheck = 19;
+const int kLogInvalidPath = 100;
+
+const char kLogSource[] = "Page_General";
+const char kVordaKey[] = "Software\\Tavo\\Vorda";
+const char kCommonSection[] = "Common";
+
+bool IsBrowseId(int id, int* slot) {
+    for (int i = 0; i < 3; ++i) {
+        if (kBrowseIds[i] == id) {
+            *slot = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsRadioId(int id, int* slot) {
+    for (int i = 0; i < 3; ++i) {
+        if (kRadioIds[i] == id) {
+            *slot = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsEditId(int id) {
+    for (int i = 0; i < 3; ++i) {
+        if (kPathEditIds[i] == id || kAliasEditIds[i] == id) return true;
+    }
+    return false;
+}
+
+int ReadCommonFlag(const char* key) {
+    char ini[MAX_PATH] = {};
+    if (GetCommonIniPath(ini) < 0) return 0;
+    return GetPrivateProfileIntA(kCommonSection, key, 0, ini) != 0 ? 1 : 0;
+}
+
+int WriteCommonFlag(const char* key, int on) {
+    char ini[MAX_PATH] = {};
+    if (GetCommonIniPath(ini) < 0) return 0;
+    return WritePrivateProfileStringA(kCommonSection, key, on ? "1" : "0", ini);
+}
+
+}  // namespace
+
+CPage_General::CPage_General() : CPropertyPage(IDD) {
+    std::memset(m_prevPath, 0, sizeof m_prevPath);
+    std::memset(m_prevAlias, 0, sizeof m_prevAlias);
+    m_prevMessageShow = 0;
+    m_currentRoot = 0;
+    m_prevCurrentRoot = 0;
+    std::memset(m_path, 0, sizeof m_path);
+    std::memset(m_alias, 0, sizeof m_alias);
+    std::memset(m_inUse, 0, sizeof m_inUse);
+    std::memset(m_lastValidatedPath, 0, sizeof m_lastValidatedPath);
+    m_modified = 0;
+    m_initialised = 0;
+    m_messageShow = 0;
+    m_psp.dwFlags |= PSP_HASHELP;
+}
+
+CPage_General::~CPage_General() = default;
+
+void CPage_General::DoDataExchange(CDataExchange* dx) {
+    CPropertyPage::DoDataExchange(dx);
+    for (int i = 0; i < 3; ++i) {
+        DDX_Control(dx, kAliasEditIds[i], m_aliasEdit[i]);
+        DDX_Control(dx, kPathEditIds[i], m_pathEdit[i]);
+        DDX_Control(dx, kRadioIds[i], m_rootRadio[i]);
+    }
+    DDX_Control(dx, kZOrderViewCheckId, m_zOrderView);
+    DDX_Control(dx, kZOrderWordDeskCheckId, m_zOrderWordDesk);
+    DDX_Check(dx, kConfirmCheckId, m_messageShow);
+}
+
+BOOL CPage_General::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+
+    for (int i = 0; i < 3; ++i) {
+        m_pathEdit[i].SetLimitText(kMaxPathLength);
+        m_aliasEdit[i].SetLimitText(kMaxAliasLength);
+    }
+    for (int i = 0; i < 3; ++i) {
+        m_pathEdit[i].SetWindowText(m_path[i]);
+        CopyText(m_prevPath[i], MAX_PATH, m_path[i]);
+        CopyText(m_lastValidatedPath[i], MAX_PATH, m_path[i]);
+    }
+    for (int i = 0; i < 3; ++i) {
+        m_aliasEdit[i].SetWindowText(m_alias[i]);
+        CopyText(m_prevAlias[i], MAX_PATH, m_alias[i]);
+    }
+    m_prevMessageShow = m_messageShow;
+    m_prevCurrentRoot = m_currentRoot;
+
+    m_zOrderWordDesk.SetCheck(GetZOrderWordDesk() ? BST_CHECKED : BST_UNCHECKED);
+    m_zOrderView.SetCheck(GetZOrderView() ? BST_CHECKED : BST_UNCHECKED);
+
+    UpdateRootRadios();
+    m_initialised = 1;
+    return TRUE;
+}
+
+BOOL CPage_General::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    const int code = HIWORD(wParam);
+    int slot = 0;
+    if (code == BN_CLICKED && IsBrowseId(id, &slot)) {
+        BrowseRoot(m_pathEdit[slot], m_path[slot]);
+        return TRUE;
+    }
+    if (code == BN_CLICKED && IsRadioId(id, &slot)) {
+        SelectRoot(slot);
+        return TRUE;
+    }
+    if (code == EN_CHANGE && IsEditId(id)) {
+        SetModified(TRUE);
+        return TRUE;
+    }
+    if (code == BN_CLICKED &&
+        (id == kConfirmCheckId || id == kZOrderViewCheckId || id == kZOrderWordDeskCheckId)) {
+        SetModified(TRUE);
+        return TRUE;
+    }
+    return CPropertyPage::OnCommand(wParam, lParam);
+}
+
+void CPage_General::SelectRoot(int index) {
+    if (m_currentRoot != index) {
+        m_currentRoot = index;
+        SetModified(TRUE);
+    }
+    UpdateRootRadios();
+}
+
+void CPage_General::UpdateRootRadios() {
+    const int checked = m_currentRoot == 0 ? 0 : (m_currentRoot == 1 ? 1 : 2);
+    for (int i = 0; i < 3; ++i) {
+        m_rootRadio[i].SetCheck(i == checked ? BST_CHECKED : BST_UNCHECKED);
+    }
+}
+
+void CPage_General::BrowseRoot(CEdit& edit, char* pathField) {
+    char title[MAX_PATH];
+    LoadResString(kIdsBrowseTitle, title, sizeof title);
+    char folder[MAX_PATH] = {};
+    edit.GetWindowText(folder, sizeof folder);
+    if (!BrowseForFolder(m_hWnd, title, folder, folder)) return;
+    CopyText(pathField, MAX_PATH, folder);
+    edit.SetWindowText(folder);
+    edit.SetFocus();
+}
+
+int CPage_General::Reject(UINT textId, int line, int result, int code, const char* logText,
+                          CEdit* edit) {
+    ShowMessage(m_hWnd, kIdsCaption, textId, kMessageWarning);
+    LogFailure(kLogSource, result, line, code, logText);
+    if (edit != nullptr) edit->SelectAndFocus();
+    return 0;
+}
+
+void CPage_General::SaveWindowOrder() {
+    SetZOrderWordDesk(m_zOrderWordDesk.GetCheck() == BST_CHECKED);
+    SetZOrderView(m_zOrderView.GetCheck() == BST_CHECKED);
+}
+
+int CPage_General::ValidateRootSlot(CButton& radio, CEdit& pathEdit, CEdit& aliasEdit,
+                                    char* aliasOut, int* inUse, int slot) {
+    char path[MAX_PATH] = {};
+    char alias[MAX_PATH] = {};
+    pathEdit.GetWindowText(path, sizeof path);
+    aliasEdit.GetWindowText(alias, sizeof alias);
+    if (aliasOut != nullptr) CopyText(aliasOut, MAX_PATH, alias);
+    const int pathLength = static_cast<int>(std::strlen(path));
+    const int aliasLength = static_cast<int>(std::strlen(alias));
+
+    if (radio.GetCheck() == BST_CHECKED) {
+        // The current root must be usable right now.
+        if (path[0] == '\0') {
+            return Reject(kIdsNotAccessible, __LINE__, 0, kLogLibRootCheck,
+                          "The selected link folder is empty.", &pathEdit);
+        }
+        int result = CheckNetworkFolder(path);
+        if (result != 0) {
+            return Reject(kIdsNotAccessible, __LINE__, result, kLogLibRootCheck,
+                          "Cannot connect the network link folder. ", &pathEdit);
+        }
+        result = CheckLibRootNesting(path);
+        if (result == -1 || result == -2) {
+            return Reject(kIdsNotAccessible, __LINE__, result, kLogLibRootCheck,
+                          "Cannot connect the network link folder. ", &pathEdit);
+        }
+        if (result != 0) {
+            return Reject(kIdsNested, __LINE__, result, kLogInvalidPath,
+                          "Invalid link folder path. ", &pathEdit);
+        }
+        int inside = 0;
+        result = CheckWorkAreaFolder(path, &inside);
+        if (result != 0) {
+            LogFailure(kLogSource, result, __LINE__, kLogLibRootCheck,
+                       "Cannot get workdesk path. ");
+        } else if (inside != 0) {
+            return Reject(kIdsInsideWorkArea, __LINE__, 0, kLogLibRootCheck,
+                          "LinkFolder path is same with workdesk path. ", &pathEdit);
+        }
+        result = ChangeFolderIcon_EnvSet(path);
+        if (result != 0) {
+            LogFailure(kLogSource, result, __LINE__, kLogLibRootCheck,
+                       "The function of ChangeFolderIcon_EnvSet is failed.");
+        }
+        // A missing folder reads as all bits set and so passes here; the
+        // write test below rejects it.
+        const DWORD attributes = GetFileAttributesA(path);
+        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            return Reject(kIdsNotAccessible, __LINE__, 0, kLogLibRootCheck,
+                          "The selected link folder is readonly or is not directory. ", &pathEdit);
+        }
+        char probe[MAX_PATH];
+        if (GetTempFileNameA(path, "Chk", 0, probe) == 0) {
+            return Reject(kIdsNotAccessible, __LINE__, 0, kLogLibRootCheck,
+                          "The selected link folder is readonly or is not directory. ", &pathEdit);
+        }
+        DeleteFileA(probe);
+        if (pathLength > kMaxPathLength) {
+            return Reject(kIdsPathTooLong, __LINE__, 0, kLogLibRootCheck,
+                          "The length of the selected link folder is too long.", &pathEdit);
+        }
+        if (IsBlankText(alias)) {
+            return Reject(kIdsAliasMissing, __LINE__, 0, kLogLibRootCheck,
+                          "The name of the selected link folder is empty.", &aliasEdit);
+        }
+        if (aliasLength > kMaxAliasLength) {
+            return Reject(kIdsAliasTooLong, __LINE__, 0, kLogLibRootCheck,
+                          "The name of the selected link folder is too long.", &aliasEdit);
+        }
+    } else {
+        // Another root: it is only stored now, so only what would make the
+        // stored value wrong is checked.
+        if (path[0] == '\0') {
+            if (alias[0] == '\0') {
+                if (inUse != nullptr) *inUse = 0;
+                return 1;
+            }
+            return Reject(kIdsNotAccessible, __LINE__, 0, kLogLibRootCheck,
+                          "The name of the selected link folder is not empty,but the link folder's "
+                          "path is empty.",
+                          &pathEdit);
+        }
+        if (pathLength > kMaxPathLength) {
+            return Reject(kIdsPathTooLong, __LINE__, 0, kLogLibRootCheck,
+                          "The length of the selected link folder is too long.", &pathEdit);
+        }
+        if (IsBlankText(alias)) {
+            return Reject(kIdsAliasMissing, __LINE__, 0, kLogLibRootCheck,
+                          "The name of the selected link folder is empty.", &aliasEdit);
+        }
+        if (aliasLength > kMaxAliasLength) {
+            return Reject(kIdsAliasTooLong, __LINE__, 0, kLogLibRootCheck,
+                          "The name of the selected link folder is too long.", &aliasEdit);
+        }
+        const int index = (slot >= 1 && slot <= 3) ? slot - 1 : 0;
+        if (!TextEqualNoCase(path, m_prevPath[index])) {
+            const int result = CheckLibRootNesting(path);
+            if (result != 0 && result != -1 && result != -2) {
+                return Reject(kIdsNested, __LINE__, result, kLogInvalidPath,
+                              "Invalid link folder path. ", &pathEdit);
+            }
+        }
+        int inside = 0;
+        const int result = CheckWorkAreaFolder(path, &inside);
+        if (result != 0) {
+            LogFailure(kLogSource, result, __LINE__, kLogLibRootCheck,
+                       "Cannot get workdesk path. ");
+        } else if (inside != 0) {
+            return Reject(kIdsInsideWorkArea, __LINE__, 0, kLogLibRootCheck,
+                          "LinkFolder path is same with workdesk path. ", &pathEdit);
+        }
+    }
+
+    SaveWindowOrder();
+    if (inUse != nullptr) *inUse = 1;
+    return 1;
+}
+
+int CPage_General::ValidateRoots() {
+    if (m_hWnd == nullptr) return 1;  // never shown: nothing was edited
+
+    char aliases[3][MAX_PATH] = {};
+    for (int i = 0; i < 3; ++i) {
+        m_inUse[i] = 0;
+        if (!ValidateRootSlot(m_rootRadio[i], m_pathEdit[i], m_aliasEdit[i], aliases[i],
+                              &m_inUse[i], i + 1)) {
+            return 0;
+        }
+    }
+
+    // Aliases must tell the roots apart exactly as typed.
+    static const int kPairs[3][2] = {{0, 1}, {0, 2}, {1, 2}};
+    for (const auto& pair : kPairs) {
+        const int a = pair[0];
+        const int b = pair[1];
+        if (m_inUse[a] && m_inUse[b] && std::strcmp(aliases[a], aliases[b]) == 0) {
+            return Reject(kIdsAliasDuplicated, __LINE__, 0, kLogLibRootCheck,
+                          "The name of the link folder is duplicated.", &m_aliasEdit[a]);
+        }
+    }
+
+    char paths[3][MAX_PATH] = {};
+    for (int i = 0; i < 3; ++i) {
+        m_pathEdit[i].GetWindowText(paths[i], MAX_PATH);
+        CopyText(m_path[i], MAX_PATH, paths[i]);
+        CopyText(m_alias[i], MAX_PATH, aliases[i]);
+    }
+
+    // A folder that was not a root at the last validation is a new root.
+    for (int i = 0; i < 3; ++i) {
+        if (paths[i][0] == '\0') continue;
+        bool known = false;
+        for (int j = 0; j < 3; ++j) {
+            if (TextEqualNoCase(paths[i], m_lastValidatedPath[j])) known = true;
+        }
+        if (!known && m_newRootFlag != nullptr) *m_newRootFlag = 1;
+    }
+    for (int i = 0; i < 3; ++i) CopyText(m_lastValidatedPath[i], MAX_PATH, paths[i]);
+    return 1;
+}
+
+BOOL CPage_General::OnKillActive() {
+    if (!ValidateRoots()) return FALSE;
+    return CPropertyPage::OnKillActive();
+}
+
+void CPage_General::OnOK() {
+    bool changed = false;
+    for (int i = 0; i < 3 && !changed; ++i) changed = !TextEqualNoCase(m_prevPath[i], m_path[i]);
+    for (int i = 0; i < 3 && !changed; ++i) changed = !TextEqualNoCase(m_prevAlias[i], m_alias[i]);
+    if (!changed) changed = m_prevMessageShow != m_messageShow;
+    if (!changed) changed = m_prevCurrentRoot != m_currentRoot;
+    if (changed) m_modified = 1;
+
+    // With e-document support, a root that still lacks its CERT folder is a
+    // change too: the sheet's commit creates it.
+    if (IsEDocSupported() == 1) {
+        for (int i = 0; i < 3; ++i) {
+            if (IsCertFolderMissing(m_path[i])) {
+                m_modified = 1;
+                break;
+            }
+        }
+    }
+
+    if (m_hWnd != nullptr) SaveWindowOrder();
+    CPropertyPage::OnOK();
+}
+
+void CPage_General::OnCancel() {
+    for (int i = 0; i < 3; ++i) CopyText(m_path[i], MAX_PATH, m_prevPath[i]);
+    CPropertyPage::OnCancel();
+}
+
+int CPage_General::IsEDocSupported() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kVordaKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return 10;
+    DWORD size = 0;
+    if (RegQueryValueExA(key, "eDocSupport", nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS) {
+        RegCloseKey(key);
+        return 11;
+    }
+    BYTE data[MAX_PATH] = {};
+    size = sizeof data;
+    RegQueryValueExA(key, "eDocSupport", nullptr, nullptr, data, &size);
+    RegCloseKey(key);
+    return (data[0] == 1 && data[1] == 0 && data[2] == 0 && data[3] == 0) ? 1 : 0;
+}
+
+int CPage_General::IsCertFolderMissing(const char* path) {
+    if (!PathExists(path)) return 0;
+    char cert[MAX_PATH + 8];
+    std::snprintf(cert, sizeof cert, "%s\\CERT", path);
+    return PathExists(cert) ? 0 : 1;
+}
+
+int CPage_General::GetZOrderWordDesk() { return ReadCommonFlag("ZOrderWordDesk"); }
+int CPage_General::GetZOrderView() { return ReadCommonFlag("ZOrderView"); }
+int CPage_General::SetZOrderWordDesk(int on) { return WriteCommonFlag("ZOrderWordDesk", on); }
+int CPage_General::SetZOrderView(int on) { return WriteCommonFlag("ZOrderView", on); }

@@ -1,0 +1,114 @@
+#include "libroot/page_general_nr.h"
+
+#include <cstring>
+
+#include "entry/module_state.h"
+#include "libroot/folder_browser.h"
+#include "libroot/path_text.h"
+#include "siblings/messages.h"
+
+namespace {
+
+const int kPathEditId = 1003;
+const int kBrowseId = 1024;
+const int kConfirmCheckId = 1019;
+
+const size_t kMaxPathLength = 160;
+
+const UINT kIdsCaption = 4418;
+const UINT kIdsBrowseTitle = 4577;
+const UINT kIdsNotAccessible = 4578;
+const UINT kIdsPathTooLong = 4579;
+
+}  // namespace
+
+CPage_GeneralNR::CPage_GeneralNR() : CPropertyPage(IDD) {
+    std::memset(m_prevPath, 0, sizeof m_prevPath);
+    m_prevMessageShow = 0;
+    m_currentRoot = 0;
+    m_prevCurrentRoot = 0;
+    std::memset(m_path, 0, sizeof m_path);
+    m_modified = 0;
+    m_initialised = 0;
+    m_messageShow = 0;
+    m_psp.dwFlags |= PSP_HASHELP;
+}
+
+CPage_GeneralNR::~CPage_GeneralNR() = default;
+
+void CPage_GeneralNR::DoDataExchange(CDataExchange* dx) {
+    CPropertyPage::DoDataExchange(dx);
+    DDX_Control(dx, kPathEditId, m_pathEdit);
+    DDX_Check(dx, kConfirmCheckId, m_messageShow);
+}
+
+BOOL CPage_GeneralNR::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+    m_pathEdit.SetWindowText(m_path);
+    CopyText(m_prevPath, sizeof m_prevPath, m_path);
+    m_prevMessageShow = m_messageShow;
+    m_prevCurrentRoot = m_currentRoot;
+    m_initialised = 1;
+    return TRUE;
+}
+
+BOOL CPage_GeneralNR::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    const int code = HIWORD(wParam);
+    if (code == BN_CLICKED && id == kBrowseId) {
+        BrowseRoot(m_pathEdit, m_path);
+        return TRUE;
+    }
+    if ((code == BN_CLICKED && id == kConfirmCheckId) || (code == EN_CHANGE && id == kPathEditId)) {
+        SetModified(TRUE);
+        return TRUE;
+    }
+    return CPropertyPage::OnCommand(wParam, lParam);
+}
+
+void CPage_GeneralNR::BrowseRoot(CEdit& edit, char* pathField) {
+    char title[MAX_PATH];
+    LoadResString(kIdsBrowseTitle, title, sizeof title);
+    char folder[MAX_PATH] = {};
+    edit.GetWindowText(folder, sizeof folder);
+    if (!BrowseForFolder(m_hWnd, title, folder, folder)) return;
+    CopyText(pathField, MAX_PATH, folder);
+    edit.SetWindowText(folder);
+    edit.SetFocus();
+}
+
+int CPage_GeneralNR::ValidateSingleRoot() {
+    if (m_hWnd == nullptr) return 1;  // never shown: nothing was edited
+
+    m_pathEdit.GetWindowText(m_path, sizeof m_path);
+    if (m_path[0] == '\0') {
+        ShowMessage(m_hWnd, kIdsCaption, kIdsNotAccessible, kMessageWarning);
+        m_pathEdit.SetFocus();
+        return 0;
+    }
+    // A missing path reads as all bits set: read-only too, so it is rejected
+    // as inaccessible whatever its length.
+    const DWORD attributes = GetFileAttributesA(m_path);
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+        (attributes & FILE_ATTRIBUTE_READONLY) == 0) {
+        if (std::strlen(m_path) <= kMaxPathLength) return 1;
+        ShowMessage(m_hWnd, kIdsCaption, kIdsPathTooLong, kMessageWarning);
+        m_pathEdit.SetFocus();
+        return 0;
+    }
+    ShowMessage(m_hWnd, kIdsCaption, kIdsNotAccessible, kMessageWarning);
+    m_pathEdit.SetFocus();
+    return 0;
+}
+
+BOOL CPage_GeneralNR::OnKillActive() {
+    if (!ValidateSingleRoot()) return FALSE;
+    return CPropertyPage::OnKillActive();
+}
+
+void CPage_GeneralNR::OnOK() {
+    if (!(TextEqualNoCase(m_prevPath, m_path) && m_prevMessageShow == m_messageShow)) {
+        m_modified = 1;
+    }
+    CPropertyPage::OnOK();
+}

@@ -1,0 +1,311 @@
+// The link-folder store on real files: the settings INI, changeinfo.ini,
+// lock markers and CERT folders in a scratch folder.
+#include "libroot/link_folders.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "libroot/app_path.h"
+#include "tests/support/test_support.h"
+
+using testsupport::FileExists;
+using testsupport::MakeFolder;
+using testsupport::ReadFileBytes;
+using testsupport::SetEnv;
+using testsupport::TempDir;
+using testsupport::WriteFileBytes;
+
+namespace {
+
+std::string ReadIni(const std::string& file, const char* section, const char* key,
+                    const char* fallback = "<missing>") {
+    char value[MAX_PATH] = {};
+    GetPrivateProfileStringA(section, key, fallback, value, sizeof value, file.c_str());
+    return value;
+}
+
+// Keeps the App Paths entry of the main executable as it was.
+class AppFolderGuard {
+public:
+    AppFolderGuard() {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(
+                HKEY_LOCAL_MACHINE,
+                "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VordaMonoTavo.exe", 0,
+                KEY_READ, &key) == ERROR_SUCCESS) {
+            char value[MAX_PATH] = {};
+            DWORD size = sizeof value - 1;
+            had_ = RegQueryValueExA(key, "Path", nullptr, nullptr, reinterpret_cast<BYTE*>(value),
+                                    &size) == ERROR_SUCCESS;
+            value_ = value;
+            RegCloseKey(key);
+        }
+    }
+    ~AppFolderGuard() { testsupport::SetAppFolder(had_ ? value_.c_str() : nullptr); }
+
+private:
+    bool had_ = false;
+    std::string value_;
+};
+
+class LinkFolders : public testing::Test {
+protected:
+    void SetUp() override {
+        ini_ = dir_ / "Vorda.ini";
+        changeInfo_ = dir_ / "changeinfo.ini";
+        SetEnv("VORDA_SETTINGS_INI", ini_.c_str());
+    }
+    void TearDown() override { SetEnv("VORDA_SETTINGS_INI", nullptr); }
+
+    // No settings INI can be found: neither the variable nor App Paths.
+    void LoseSettingsIni() {
+        SetEnv("VORDA_SETTINGS_INI", nullptr);
+        testsupport::SetAppFolder(nullptr);
+    }
+
+    // A network-style path (two leading backslashes) to a local folder.
+    std::string NetworkPath(const std::string& local) const { return "\\\\?\\" + local; }
+
+    TempDir dir_;
+    AppFolderGuard appFolder_;
+    std::string ini_;
+    std::string changeInfo_;
+};
+
+TEST_F(LinkFolders, GetLinkNameDefaultsAndStoredValues) {
+    WriteFileBytes(ini_, "[Folder]\r\nLinkName1=Main\r\nLinkName3=\r\n");
+    struct Case {
+        int slot;
+        int useDefault;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {1, 1, "Main"},                       // stored value wins over the default
+        {1, 0, "Main"}, {2, 1, "LibRoot-2"},  // no key, path given: default alias
+        {2, 0, ""},                           // no key, no path: empty
+        {3, 1, ""},                           // key present but empty: stays empty
+    };
+    for (const Case& c : cases) {
+        char alias[MAX_PATH];
+        std::memset(alias, 'x', sizeof alias);
+        GetLinkName(alias, c.slot, c.useDefault);
+        EXPECT_STREQ(c.expected, alias) << "slot " << c.slot << " default " << c.useDefault;
+    }
+}
+
+TEST_F(LinkFolders, GetLinkNameIgnoresSlotsOutsideOneToThree) {
+    WriteFileBytes(ini_, "[Folder]\r\nLinkName0=Zero\r\nLinkName4=Four\r\n");
+    for (int slot : {0, 4, -1}) {
+        char alias[MAX_PATH] = "untouched";
+        GetLinkName(alias, slot, 1);
+        EXPECT_STREQ("untouched", alias) << slot;
+    }
+}
+
+TEST_F(LinkFolders, WithoutSettingsIniReadersGiveDefaultsAndWritersFail) {
+    LoseSettingsIni();
+    char alias[MAX_PATH] = "x";
+    GetLinkName(alias, 3, 1);
+    EXPECT_STREQ("LibRoot-3", alias);
+    GetLinkName(alias, 3, 0);
+    EXPECT_STREQ("", alias);
+
+    EXPECT_EQ(0, SetLinkPath("C:\\Root", 1, 1, 0, ""));
+    EXPECT_EQ(0, SetLinkName("Alias", 1, 1, 0, ""));
+    EXPECT_EQ(0, SetMessageShowFlag(1));
+}
+
+TEST_F(LinkFolders, SetLinkPathAndNameWriteCurrentKeysOnlyForCurrentSlot) {
+    struct Case {
+        int slot;
+        int current;
+        bool writesCurrent;
+    };
+    const Case cases[] = {{1, 1, true}, {2, 1, false}, {3, 3, true}, {3, 2, false}};
+    for (const Case& c : cases) {
+        DeleteFileA(ini_.c_str());
+        const std::string key = std::to_string(c.slot);
+        EXPECT_NE(0, SetLinkPath("D:\\Roots\\One", c.slot, c.current, 0, ""));
+        EXPECT_NE(0, SetLinkName("First", c.slot, c.current, 0, ""));
+        EXPECT_EQ("D:\\Roots\\One", ReadIni(ini_, "Folder", ("LinkFolder" + key).c_str()));
+        EXPECT_EQ("First", ReadIni(ini_, "Folder", ("LinkName" + key).c_str()));
+        EXPECT_EQ(c.writesCurrent ? "D:\\Roots\\One" : "<missing>",
+                  ReadIni(ini_, "Folder", "CurrentFolder"))
+            << "slot " << c.slot << " current " << c.current;
+        EXPECT_EQ(c.writesCurrent ? "First" : "<missing>", ReadIni(ini_, "Folder", "CurrentName"))
+            << "slot " << c.slot << " current " << c.current;
+    }
+}
+
+TEST_F(LinkFolders, SetLinkPathAndNameRejectSlotsOutsideOneToThree) {
+    for (int slot : {0, 4}) {
+        EXPECT_EQ(0, SetLinkPath("C:\\Root", slot, slot, 0, ""));
+        EXPECT_EQ(0, SetLinkName("Alias", slot, slot, 0, ""));
+    }
+    EXPECT_FALSE(FileExists(ini_));
+}
+
+TEST_F(LinkFolders, EmptyPathKeepsTheKeyWithNoText) {
+    EXPECT_NE(0, SetLinkPath("C:\\Old", 2, 1, 0, ""));
+    EXPECT_NE(0, SetLinkPath("", 2, 1, 0, "C:\\Old"));
+    EXPECT_EQ("", ReadIni(ini_, "Folder", "LinkFolder2"));
+    EXPECT_NE(std::string::npos, ReadFileBytes(ini_).find("LinkFolder2="));
+}
+
+TEST_F(LinkFolders, SetMessageShowFlagWritesOneOrZero) {
+    const std::pair<int, const char*> cases[] = {{1, "1"}, {0, "0"}, {7, "1"}, {-1, "1"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(1, SetMessageShowFlag(c.first));
+        EXPECT_EQ(c.second, ReadIni(ini_, "MessageShow", "MessageShow")) << c.first;
+    }
+}
+
+TEST_F(LinkFolders, ChangeFolderFlagNeedsANetworkRootWithRsltThatReallyChanged) {
+    const std::string withRslt = dir_ / "Net";
+    const std::string withoutRslt = dir_ / "Bare";
+    MakeFolder(withRslt + "\\Rslt");
+    MakeFolder(withoutRslt);
+    const std::string network = NetworkPath(withRslt);
+    std::string networkUpper = network;
+    for (char& ch : networkUpper) ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
+
+    struct Case {
+        std::string oldPath;
+        std::string newPath;
+        int expected;
+        const char* what;
+    };
+    const std::vector<Case> cases = {
+        {network, "C:\\Local", 1, "network root with Rslt moved"},
+        {network, network, 0, "unchanged"},
+        {network, networkUpper, 0, "letter case only"},
+        {NetworkPath(withoutRslt), "C:\\Local", 0, "network root without Rslt"},
+        {withRslt, "C:\\Local", 0, "local root with Rslt"},
+        {"", "C:\\Local", 0, "no old root"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.expected, GetChangeFolderFlag(c.oldPath.c_str(), c.newPath.c_str())) << c.what;
+    }
+}
+
+TEST_F(LinkFolders, MovingAwayFromNetworkRootRemovesOwnLockMarkerAndRecordsTheChange) {
+    const std::string oldRoot = dir_ / "Net";
+    MakeFolder(oldRoot + "\\Rslt");
+    WriteFileBytes(oldRoot + "\\Rslt\\ListData7.Locked", "");
+    WriteFileBytes(oldRoot + "\\Rslt\\ListData8.Locked", "");
+    WriteFileBytes(changeInfo_, "[Folder]\r\nUsrNumber1=7\r\n");
+    const std::string oldPath = NetworkPath(oldRoot);
+    const std::string newRoot = dir_ / "Local";
+
+    const int flag = GetChangeFolderFlag(oldPath.c_str(), newRoot.c_str());
+    ASSERT_EQ(1, flag);
+    EXPECT_NE(0, SetLinkPath(newRoot.c_str(), 1, 1, flag, oldPath.c_str()));
+
+    EXPECT_FALSE(FileExists(oldRoot + "\\Rslt\\ListData7.Locked"));
+    EXPECT_TRUE(FileExists(oldRoot + "\\Rslt\\ListData8.Locked")) << "another user's marker";
+    EXPECT_EQ("1", ReadIni(changeInfo_, "Folder", "ChangeFolderFlag1"));
+    EXPECT_EQ(newRoot, ReadIni(ini_, "Folder", "LinkFolder1"));
+    EXPECT_EQ(newRoot, ReadIni(ini_, "Folder", "CurrentFolder"));
+}
+
+TEST_F(LinkFolders, ChangeFlagWithoutUserNumberStillRecordsTheChange) {
+    const std::string oldRoot = dir_ / "Net";
+    MakeFolder(oldRoot + "\\Rslt");
+    WriteFileBytes(oldRoot + "\\Rslt\\ListData-1.Locked", "");
+    const std::string oldPath = NetworkPath(oldRoot);
+
+    EXPECT_NE(0, SetLinkPath("C:\\Elsewhere", 2, 1, 1, oldPath.c_str()));
+    EXPECT_TRUE(FileExists(oldRoot + "\\Rslt\\ListData-1.Locked"));
+    EXPECT_EQ("1", ReadIni(changeInfo_, "Folder", "ChangeFolderFlag2"));
+    EXPECT_EQ("<missing>", ReadIni(ini_, "Folder", "CurrentFolder"));
+}
+
+TEST_F(LinkFolders, NoChangeFlagLeavesChangeInfoAlone) {
+    const std::string oldRoot = dir_ / "Net";
+    MakeFolder(oldRoot + "\\Rslt");
+    WriteFileBytes(oldRoot + "\\Rslt\\ListData3.Locked", "");
+    WriteFileBytes(changeInfo_, "[Folder]\r\nUsrNumber3=3\r\n");
+
+    EXPECT_NE(0, SetLinkPath("C:\\Elsewhere", 3, 1, 0, NetworkPath(oldRoot).c_str()));
+    EXPECT_TRUE(FileExists(oldRoot + "\\Rslt\\ListData3.Locked"));
+    EXPECT_EQ("<missing>", ReadIni(changeInfo_, "Folder", "ChangeFolderFlag3"));
+}
+
+TEST_F(LinkFolders, EnsureCertFolderResults) {
+    const std::string root = dir_ / "Root";
+    const std::string withCert = dir_ / "HasCert";
+    const std::string plainFile = dir_ / "file.txt";
+    MakeFolder(root);
+    MakeFolder(withCert + "\\CERT");
+    WriteFileBytes(plainFile, "not a folder");
+
+    struct Case {
+        std::string root;
+        int expected;
+        bool certAfter;
+        const char* what;
+    };
+    const std::vector<Case> cases = {
+        {"", 0, false, "empty root"},
+        {dir_ / "Missing", 1, false, "missing root"},
+        {root, 0, true, "CERT created"},
+        {withCert, 0, true, "CERT already there"},
+        {plainFile, 2, false, "root is a file: CERT cannot be created"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.expected, EnsureCertFolder(c.root.c_str())) << c.what;
+        if (!c.root.empty()) {
+            const DWORD attributes = GetFileAttributesA((c.root + "\\CERT").c_str());
+            EXPECT_EQ(c.certAfter, attributes != INVALID_FILE_ATTRIBUTES &&
+                                       (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+                << c.what;
+        }
+    }
+}
+
+// Runs again under code page 932, where 0x83 0x5C is one character.
+TEST(AppPathDbcs, StripLastPathComponentSkipsTrailByteBackslash) {
+    const bool dbcs = GetACP() == 932;
+    struct Case {
+        const char* path;
+        int expected;
+        const char* single;  // result under a single-byte code page
+        const char* dbcs;    // result under code page 932
+    };
+    const Case cases[] = {
+        {"C:\\Folder\\Vorda.ini", 1, "C:\\Folder", "C:\\Folder"},
+        {"C:\\\x83\x5C", 1, "C:\\\x83", "C:"},
+        {"C:\\\x83\x5C\\Vorda.ini", 1, "C:\\\x83\x5C", "C:\\\x83\x5C"},
+        {"NoSeparator", 0, "NoSeparator", "NoSeparator"},
+        {"\x83\x5C", dbcs ? 0 : 1, "\x83", "\x83\x5C"},
+        {"", 0, "", ""},
+    };
+    for (const Case& c : cases) {
+        char path[MAX_PATH];
+        std::strcpy(path, c.path);
+        EXPECT_EQ(c.expected, StripLastPathComponent(path)) << c.path;
+        EXPECT_STREQ(dbcs ? c.dbcs : c.single, path) << c.path;
+    }
+}
+
+TEST(AppPath, GetAppPathDropsOneTrailingBackslash) {
+    AppFolderGuard guard;
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\App\\", "C:\\App"},
+        {"C:\\App", "C:\\App"},
+        {"C:\\", "C:"},
+        {"C:\\App\\\\", "C:\\App\\"},
+    };
+    for (const auto& c : cases) {
+        testsupport::SetAppFolder(c.first);
+        char out[MAX_PATH] = "stale";
+        EXPECT_EQ(1, GetAppPath(out)) << c.first;
+        EXPECT_STREQ(c.second, out) << c.first;
+    }
+}
+
+}  // namespace
