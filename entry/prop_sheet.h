@@ -1,0 +1,64 @@
+// The options sheet: owns every page of the module, shows those of one mode,
+// fills them from the caller's values and commits them on OK and Apply in a
+// fixed order (condition pages, LibRoot folders, import destination), each
+// failure leaving the sheet open with its message and focus.
+#pragma once
+#include <windows.h>
+
+#include "entry/sheet_rules.h"
+#include "framework/property_sheet.h"
+#include "importdest/lumora_page.h"
+#include "libroot/page_general.h"
+#include "libroot/page_general_nr.h"
+#include "pages/condition_page.h"
+
+class CPropSheet : public CPropertySheet {
+public:
+    // rootPath2 and rootPath3 are not read in mode 0 (they may be null there).
+    CPropSheet(const char* caption, HWND owner, UINT firstTab, int mode, const char* rootPath1,
+               const char* rootPath2, const char* rootPath3, int currentRootIndex,
+               int messageShow);
+
+    // Opens the help topic of the visible tab.
+    void ShowHelp();
+    // Writes the import-destination page's values to section "Lumora".
+    // Nonzero on success.
+    int WriteImportDestination();
+
+    // The pages, constructed in this order whatever the mode.
+    CPage_GeneralNR m_generalNRPage;
+    int m_mode = 0;
+    CPage_General m_generalPage;
+    CPage_SndFax m_sndFaxPage;
+    CPage_Fax m_faxPage;
+    CPage_Scan m_scanPage;
+    CPage_Lumora m_lumoraPage;
+    // Raised by the LibRoot page's validation when a folder was newly entered.
+    int m_newRootFlag = 0;
+
+protected:
+    BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnHelpInfo(HELPINFO* info) override;
+
+private:
+    // The sheet's own commit for OK (apply false) and Apply (apply true):
+    // 1 lets the framework go on, 0 keeps the user on the sheet.
+    int Commit(bool apply);
+    int CommitGeneralOnly();
+    int CommitSortConditions();
+    int CommitLibRootAndImport(bool apply);
+    // SaveCondition of a condition page; on failure brings its tab to front.
+    int SaveConditionOf(ConditionPage& page, int tab);
+    // Writes roots, aliases and the confirmation flag. logged: failures go
+    // to the log and the field is focused without selecting its text.
+    int WriteRoots(bool logged);
+    // Takes the written values as the page's new start values and makes sure
+    // every root has its "CERT" folder.
+    int FinishRoots();
+    // Activates the three condition pages once, arming their leave checks,
+    // and picks the tab to show.
+    void StartConditionPages();
+    // Moves the focus to a path or alias edit of slot (0..2).
+    void FocusField(CEdit& edit, bool select);
+};

@@ -1,0 +1,81 @@
+#include "importdest/import_destination_dialog.h"
+
+#include "entry/help.h"
+#include "entry/module_state.h"
+#include "siblings/messages.h"
+
+namespace {
+const UINT kDialogCaption = 4588;   // "Lumora -> Vorda"
+const UINT kOptionsCaption = 4418;  // "Vorda Options"
+const UINT kSaveFailed = 4586;      // "Failed to update the LibRoot alias. ..."
+const int kSaveFailedCode = 13;
+}  // namespace
+
+ImportDestinationDialog::ImportDestinationDialog(HWND owner)
+    : CDialog(kImportDestinationTemplate), m_owner(owner) {
+    ReadImportDestination(&fields.destination, &fields.confirmation);
+}
+
+void ImportDestinationDialog::DoDataExchange(CDataExchange* dx) {
+    ExchangeImportDestination(dx, fields);
+}
+
+BOOL ImportDestinationDialog::OnInitDialog() {
+    const BOOL result = CDialog::OnInitDialog();
+    char caption[MAX_PATH];
+    LoadResString(kDialogCaption, caption, sizeof caption);
+    ::SetWindowTextA(m_hWnd, caption);
+    StartImportDestination(m_hWnd, fields);
+    const int shown[] = {kImportDestinationHelpButton, IDOK, IDCANCEL};
+    for (int id : shown) {
+        if (HWND button = GetDlgItem(id)) ::ShowWindow(button, SW_SHOW);
+    }
+    return result;
+}
+
+BOOL ImportDestinationDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (HIWORD(wParam) != BN_CLICKED) return CDialog::OnCommand(wParam, lParam);
+    const int id = LOWORD(wParam);
+    switch (id) {
+        case kConfirmEachTimeCheck:
+            UpdateData(TRUE);
+            return TRUE;
+        case kWorkAreaRadio:
+        case kSelectedBinderRadio:
+        case kBinderDialogRadio:
+            ChooseImportDestination(m_hWnd, fields, id);
+            return TRUE;
+        case kImportDestinationHelpButton:
+            ShowHelp();
+            return TRUE;
+        default:
+            return CDialog::OnCommand(wParam, lParam);
+    }
+}
+
+void ImportDestinationDialog::OnOK() {
+    ComputeImportDestinationChanged(fields);
+    if (fields.initialised == 0 || SaveImportDestination()) {
+        EndDialog(IDOK);
+        return;
+    }
+    LogFailure("LumoraPage", 0, __LINE__, kSaveFailedCode, "Failed to save info to ini file.");
+    ShowMessage(m_hWnd, kOptionsCaption, kSaveFailed, kMessageWarning);
+}
+
+int ImportDestinationDialog::SaveImportDestination() {
+    char iniPath[MAX_PATH] = {};
+    if (!WriteImportDestinationValues(m_hWnd, fields.destination, fields.confirmation, iniPath)) {
+        return 0;
+    }
+    char backup[MAX_PATH];
+    if (MakeSettingsBackupPath(iniPath, backup)) ::CopyFileA(iniPath, backup, FALSE);
+    return 1;
+}
+
+void ImportDestinationDialog::ShowHelp() { ShowImportDestinationHelp(m_hWnd); }
+
+void ImportDestinationDialog::OnDestroy() {
+    CloseAllHelp();
+    CDialog::OnDestroy();
+}

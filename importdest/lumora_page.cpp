@@ -1,0 +1,41 @@
+#include "importdest/lumora_page.h"
+
+CPage_Lumora::CPage_Lumora() : CPropertyPage(kImportDestinationTemplate) {
+    m_psp.dwFlags |= PSP_HASHELP;
+}
+
+void CPage_Lumora::DoDataExchange(CDataExchange* dx) { ExchangeImportDestination(dx, fields); }
+
+BOOL CPage_Lumora::OnInitDialog() {
+    const BOOL result = CPropertyPage::OnInitDialog();
+    StartImportDestination(m_hWnd, fields);
+    return result;
+}
+
+BOOL CPage_Lumora::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (HIWORD(wParam) != BN_CLICKED) return CPropertyPage::OnCommand(wParam, lParam);
+    const int id = LOWORD(wParam);
+    switch (id) {
+        case kConfirmEachTimeCheck:
+            SetModified(TRUE);
+            UpdateData(TRUE);
+            return TRUE;
+        case kWorkAreaRadio:
+        case kSelectedBinderRadio:
+        case kBinderDialogRadio:
+            if (ChooseImportDestination(m_hWnd, fields, id)) SetModified(TRUE);
+            return TRUE;
+        case kImportDestinationHelpButton:
+            // The template's own Help button opens this tab's topic, as the
+            // sheet's Help button does.
+            ShowImportDestinationHelp(m_hWnd);
+            return TRUE;
+        default:
+            return CPropertyPage::OnCommand(wParam, lParam);
+    }
+}
+
+void CPage_Lumora::OnOK() {
+    ComputeImportDestinationChanged(fields);
+    CPropertyPage::OnOK();
+}
