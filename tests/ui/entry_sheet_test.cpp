@@ -1,0 +1,311 @@
+// The options sheet as the application sees it: what each mode hands back
+// through the arguments and the result, how the LibRoot folders are
+// committed, and every commit failure's message, log line and focus.
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "tests/ui/ui_fixture.h"
+
+namespace uitest {
+namespace {
+
+using testsupport::FileExists;
+using testsupport::ReadFileBytes;
+using testsupport::SetEnv;
+
+const char kCaption[] = "Vorda Options";
+const char kNotUpdated[] = "Failed to update the LibRoot alias. \nCheck the settings.";
+const char kRootUnreachable[] =
+    "Program failed to process binder. LibRoot Folders may not be accessible.\nCheck the "
+    "contents and attributes of the LibRoot Folders specified in configuration settings.";
+const char kNewRootWarning[] =
+    "Do not edit LibRoot folders and files anywhere other than in Vorda (for example in "
+    "Explorer), as this may cause data corruption.";
+
+// Controls of the LibRoot folders page, by slot.
+const int kPathEdit[3] = {1003, 1004, 1006};
+const int kAliasEdit[3] = {1050, 1051, 1052};
+
+std::vector<std::string> SplitTabs(const std::string& line) {
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (;;) {
+        const size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos
+                                                                     : tab - start));
+        if (tab == std::string::npos) return fields;
+        start = tab + 1;
+    }
+}
+
+void ExpectMessage(const robot::MessageBoxInfo& box, const char* text, UINT icon) {
+    EXPECT_EQ(kCaption, box.caption);
+    EXPECT_EQ(text, box.text);
+    EXPECT_EQ(static_cast<UINT>(MB_OK) | icon, box.style());
+}
+
+// Empties the selection of an edit, so that a later selection is the
+// module's doing.
+void ClearSelection(robot::Robot& r, HWND page, int id) {
+    HWND edit = r.Item(page, id);
+    r.RunOnUiThread([edit] { SendMessageA(edit, EM_SETSEL, 0, 0); });
+}
+
+class SheetTest : public UiTest {
+protected:
+    void TearDown() override {
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Tavo\\Vorda");
+        UiTest::TearDown();
+    }
+
+    // Turns e-document support (and with it the "CERT" folders) on.
+    static void EnableEDocSupport() {
+        HKEY key = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Tavo\\Vorda", 0,
+                                                 nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
+        const DWORD on = 1;
+        RegSetValueExA(key, "eDocSupport", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on),
+                       sizeof on);
+        RegCloseKey(key);
+    }
+
+    // Points the settings INI into a folder that does not exist: every write
+    // to it fails.
+    void MakeSettingsUnwritable() {
+        SetEnv("VORDA_SETTINGS_INI", (temp / "Missing\\Vorda.ini").c_str());
+    }
+};
+
+// ---- what each mode hands back ----------------------------------------------
+
+TEST_F(SheetTest, Mode0OkWithoutChangeHandsBackThePathAndResetsTheIndex) {
+    ConfigArgs args(0, libRoot, "", "", 2, 1);
+    const std::string settingsBefore = ReadFileBytes(settingsIni);
+    const int result = ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        EXPECT_EQ(1, r.TabCount(sheet));
+        EXPECT_EQ(libRoot, r.Text(r.CurrentPage(sheet), 1003));
+        r.PressOk(sheet);
+        r.WaitCallReturned();
+    });
+    EXPECT_EQ(0, result);
+    EXPECT_EQ(libRoot, args.rootPath1);
+    EXPECT_EQ(0, args.currentRootIndex);
+    EXPECT_EQ(1, args.messageShow);
+    EXPECT_EQ(settingsBefore, ReadFileBytes(settingsIni)) << "mode 0 writes nothing";
+}
+
+TEST_F(SheetTest, Mode0OkAfterANewPathReturnsOneWithThatPath) {
+    ConfigArgs args(0, libRoot, "", "", 0, 0);
+    const int result = ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        r.SetText(r.CurrentPage(sheet), 1003, libRoot2);
+        r.PressOk(sheet);
+        r.WaitCallReturned();
+    });
+    EXPECT_EQ(1, result);
+    EXPECT_EQ(libRoot2, args.rootPath1);
+}
+
+TEST_F(SheetTest, Mode0OkWithAMissingFolderStaysOpenAndCancelKeepsTheOldPath) {
+    ConfigArgs args(0, libRoot, "", "", 0, 0);
+    const int result = ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        r.SetText(r.CurrentPage(sheet), 1003, temp / "Nowhere");
+        r.PressOk(sheet);
+        const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
+        ExpectMessage(box, kRootUnreachable, MB_ICONEXCLAMATION);
+        r.Answer(box, IDOK);
+        EXPECT_FALSE(r.CallReturned()) << "the sheet stays open";
+        r.PressCancel(sheet);
+        r.WaitCallReturned();
+    });
+    EXPECT_EQ(0, result);
+}
+
+TEST_F(SheetTest, Mode1OkWithoutOpeningTheLibRootTabLeavesTheStoreAlone) {
+    ConfigArgs args(1, libRoot, libRoot2, "", 1, 0);
+    const std::string settingsBefore = ReadFileBytes(settingsIni);
+    const int result = ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        EXPECT_EQ(4, r.TabCount(sheet));
+        EXPECT_EQ(0, r.CurrentTab(sheet));
+        r.PressOk(sheet);
+        r.WaitCallReturned();
+    });
+    EXPECT_EQ(1, result) << "the condition pages' apply step counts as a commit";
+    EXPECT_EQ(libRoot, args.rootPath1);
+    EXPECT_EQ(libRoot2, args.rootPath2);
+    EXPECT_STREQ("", args.rootPath3);
+    EXPECT_EQ(1, args.currentRootIndex);
+    EXPECT_EQ(settingsBefore, ReadFileBytes(settingsIni));
+}
+
+TEST_F(SheetTest, Mode1StartsEveryConditionPageAndShowsTheScannerTab) {
+    ConfigArgs args(1, libRoot, "", "", 0, 0);
+    ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        r.WaitIdle();
+        EXPECT_EQ(0, r.CurrentTab(sheet));
+        for (int tab = 0; tab < 3; ++tab) EXPECT_NE(nullptr, r.Page(sheet, tab)) << tab;
+        EXPECT_EQ(nullptr, r.Page(sheet, 3)) << "the LibRoot page starts when it is shown";
+        EXPECT_EQ("Apply", r.Text(r.Item(sheet, robot::kSheetApply)));
+        r.PressCancel(sheet);
+    });
+}
+
+TEST_F(SheetTest, Mode1OkAfterOpeningTheLibRootTabCommitsRootsAndAliases) {
+    ConfigArgs args(1, libRoot, "", "", 0, 1);
+    const int result = ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        ASSERT_TRUE(r.SelectTab(sheet, 3));
+        HWND page = r.CurrentPage(sheet);
+        EXPECT_EQ("Main", r.Text(page, kAliasEdit[0]));
+        r.SetText(page, kPathEdit[1], libRoot2);
+        r.SetText(page, kAliasEdit[1], "Second");
+        r.PressOk(sheet);
+        r.WaitCallReturned();
+    });
+    EXPECT_EQ(1, result);
+    EXPECT_EQ(libRoot2, args.rootPath2);
+    EXPECT_EQ(1, args.messageShow);
+    EXPECT_EQ(libRoot, IniValue(settingsIni, "Folder", "LinkFolder1"));
+    EXPECT_EQ(libRoot2, IniValue(settingsIni, "Folder", "LinkFolder2"));
+    EXPECT_EQ("Second", IniValue(settingsIni, "Folder", "LinkName2"));
+    EXPECT_EQ("", IniValue(settingsIni, "Folder", "LinkFolder3"));
+    EXPECT_EQ("1", IniValue(settingsIni, "MessageShow", "MessageShow"));
+    EXPECT_TRUE(LogLines().empty());
+}
+
+TEST_F(SheetTest, Mode2OkWithoutChangeRewritesTheRootsAndReturnsOne) {
+    ConfigArgs args(2, libRoot, "", "", 0, 0);
+    WriteIni(settingsIni, "Folder", "LinkName1", nullptr);
+    WriteIni(settingsIni, "Lumora", "OutputStyle", nullptr);
+    const int result = ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        EXPECT_EQ(2, r.TabCount(sheet));
+        // No stored alias for a used slot: the default one is offered.
+        EXPECT_EQ("LibRoot-1", r.Text(r.CurrentPage(sheet), kAliasEdit[0]));
+        r.PressOk(sheet);
+        r.WaitCallReturned();
+    });
+    EXPECT_EQ(1, result);
+    EXPECT_EQ("LibRoot-1", IniValue(settingsIni, "Folder", "LinkName1"));
+    EXPECT_EQ(libRoot, IniValue(settingsIni, "Folder", "CurrentFolder"));
+    EXPECT_EQ("0", IniValue(settingsIni, "MessageShow", "MessageShow"));
+    EXPECT_FALSE(HasIniKey(settingsIni, "Lumora", "OutputStyle"))
+        << "the import-destination tab was never shown";
+}
+
+// ---- the new-root message -------------------------------------------------------
+
+TEST_F(SheetTest, Mode2NewRootBringsTheLibRootTabToFrontAndWarnsOnce) {
+    ConfigArgs args(2, libRoot, "", "", 0, 0);
+    const int result = ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        HWND page = r.CurrentPage(sheet);
+        r.SetText(page, kPathEdit[1], libRoot2);
+        r.SetText(page, kAliasEdit[1], "Second");
+        ASSERT_TRUE(r.SelectTab(sheet, 1));
+        r.PressApply(sheet);
+        const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
+        ExpectMessage(box, kNewRootWarning, MB_ICONASTERISK);
+        EXPECT_EQ(0, r.CurrentTab(sheet));
+        EXPECT_EQ(libRoot2, IniValue(settingsIni, "Folder", "LinkFolder2"))
+            << "the message follows the writing of the roots";
+        r.Answer(box, IDOK);
+        // Committing again without a change: no second warning.
+        const int windowsBefore = r.TopLevelWindowsCreated();
+        r.PressOk(sheet);
+        r.WaitCallReturned();
+        EXPECT_EQ(windowsBefore, r.TopLevelWindowsCreated());
+    });
+    EXPECT_EQ(1, result);
+    EXPECT_EQ(libRoot2, args.rootPath2);
+    EXPECT_EQ("Second", IniValue(settingsIni, "Folder", "LinkName2"));
+}
+
+// ---- commit failures ------------------------------------------------------------------
+
+TEST_F(SheetTest, Mode1FailedRootWriteSelectsThePathAndLogsNothing) {
+    MakeSettingsUnwritable();
+    ConfigArgs args(1, libRoot, "", "", 0, 0);
+    const int result = ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        ASSERT_TRUE(r.SelectTab(sheet, 3));
+        HWND page = r.CurrentPage(sheet);
+        ClearSelection(r, page, kPathEdit[0]);
+        r.PressOk(sheet);
+        const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
+        ExpectMessage(box, kNotUpdated, MB_ICONEXCLAMATION);
+        r.Answer(box, IDOK);
+        EXPECT_FALSE(r.CallReturned());
+        EXPECT_TRUE(r.HasFocus(page, kPathEdit[0]));
+        const robot::Selection selection = r.GetSelection(page, kPathEdit[0]);
+        EXPECT_EQ(0, selection.start);
+        EXPECT_EQ(static_cast<int>(libRoot.size()), selection.end);
+        r.PressCancel(sheet);
+        r.WaitCallReturned();
+    });
+    EXPECT_EQ(0, result) << "nothing was committed";
+    EXPECT_EQ(libRoot, args.rootPath1);
+    EXPECT_TRUE(LogLines().empty());
+}
+
+TEST_F(SheetTest, Mode2FailedRootWriteIsLoggedAndFocusesThePathUnselected) {
+    MakeSettingsUnwritable();
+    ConfigArgs args(2, libRoot, "", "", 0, 0);
+    ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        HWND page = r.CurrentPage(sheet);
+        ClearSelection(r, page, kPathEdit[0]);
+        r.PressOk(sheet);
+        const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
+        ExpectMessage(box, kNotUpdated, MB_ICONEXCLAMATION);
+        r.Answer(box, IDOK);
+        EXPECT_FALSE(r.CallReturned());
+        EXPECT_TRUE(r.HasFocus(page, kPathEdit[0]));
+        const robot::Selection selection = r.GetSelection(page, kPathEdit[0]);
+        EXPECT_EQ(selection.start, selection.end);
+        r.PressCancel(sheet);
+    });
+    const std::vector<std::string> lines = LogLines();
+    ASSERT_EQ(1u, lines.size());
+    const std::vector<std::string> fields = SplitTabs(lines[0]);
+    ASSERT_EQ(9u, fields.size()) << lines[0];
+    EXPECT_EQ("VordaEnv.dll", fields[1]);
+    EXPECT_EQ("PropSheet", fields[2]);
+    EXPECT_EQ("0", fields[3]);
+    EXPECT_EQ("1", fields[5]);
+    EXPECT_EQ("70", fields[6]);
+    EXPECT_EQ("4099", fields[7]);
+    EXPECT_EQ("The function of SetLinkPath is failed.", fields[8]);
+}
+
+TEST_F(SheetTest, MissingRootFoundWhileMakingCertFoldersFocusesItsPath) {
+    EnableEDocSupport();
+    const std::string missing = temp / "Gone";
+    ConfigArgs args(2, libRoot, missing, "", 0, 0);
+    WriteIni(settingsIni, "Folder", "LinkName2", "Gone");
+    const int result = ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        HWND page = r.CurrentPage(sheet);
+        r.PressOk(sheet);
+        const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
+        ExpectMessage(box, kRootUnreachable, MB_ICONEXCLAMATION);
+        r.Answer(box, IDOK);
+        EXPECT_TRUE(r.HasFocus(page, kPathEdit[1]));
+        EXPECT_TRUE(FileExists(libRoot + "\\CERT")) << "root 1 came first";
+        r.PressCancel(sheet);
+        r.WaitCallReturned();
+    });
+    // The roots were written before the CERT folders were made.
+    EXPECT_EQ(1, result);
+    EXPECT_EQ(missing, IniValue(settingsIni, "Folder", "LinkFolder2"));
+}
+
+}  // namespace
+}  // namespace uitest

@@ -1,0 +1,559 @@
+// The LibRoot folders page and the single-root page as the user meets them:
+// every rejected entry's message, log line, focus and selection, what the
+// accepted entries store, the window-order preferences, the current-root
+// radio buttons, leaving and cancelling the page, and the Browse... buttons.
+#include <windows.h>
+
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "tests/ui/ui_fixture.h"
+
+namespace uitest {
+namespace {
+
+using testsupport::MakeFolder;
+using testsupport::ReadFileBytes;
+using testsupport::WriteFileBytes;
+
+const char kCaption[] = "Vorda Options";
+const char kNotAccessible[] =
+    "Program failed to process binder. LibRoot Folders may not be accessible.\nCheck the "
+    "contents and attributes of the LibRoot Folders specified in configuration settings.";
+const char kPathTooLong[] =
+    "The specified folder name is longer than 160 characters. When creating a library, cabinet "
+    "or binder, the path name may not exceed the maximum length allowed. \nEnter a shorter "
+    "folder name, and try again.";
+const char kAliasMissing[] = "A LibRoot alias is required. \nCheck and try again.";
+const char kAliasTooLong[] =
+    "The LibRoot alias exceeds 30 characters. \nEnter another name, and try again.";
+const char kAliasDuplicated[] =
+    "A LibRoot alias is duplicated. \nLibRoot alias should be unique. \nSet a LibRoot alias "
+    "again.";
+const char kInsideWorkArea[] =
+    "You cannot specify the same folder as a WorkArea Folder \r\nor any of its sub folders as a "
+    "LibRoot folder.\r\nSpecify another folder.";
+const char kNested[] =
+    "A previously specified LibRoot folder was found in the upper or lower level of the "
+    "specified folder.\r\nThe previous data may be corrupted if a LibRoot folder is specified "
+    "in this directory.\r\nTry again and specify an available directory.";
+
+// Log texts of the page.
+const char kLogEmpty[] = "The selected link folder is empty.";
+const char kLogUnreachable[] = "Cannot connect the network link folder. ";
+const char kLogNested[] = "Invalid link folder path. ";
+const char kLogWorkArea[] = "LinkFolder path is same with workdesk path. ";
+const char kLogIcon[] = "The function of ChangeFolderIcon_EnvSet is failed.";
+const char kLogNotWritable[] = "The selected link folder is readonly or is not directory. ";
+const char kLogTooLong[] = "The length of the selected link folder is too long.";
+const char kLogAliasEmpty[] = "The name of the selected link folder is empty.";
+const char kLogAliasTooLong[] = "The name of the selected link folder is too long.";
+const char kLogAliasOnly[] =
+    "The name of the selected link folder is not empty,but the link folder's path is empty.";
+const char kLogDuplicated[] = "The name of the link folder is duplicated.";
+
+// Controls of the LibRoot folders page, by slot.
+const int kRadio[3] = {1054, 1055, 1056};
+const int kPathEdit[3] = {1003, 1004, 1006};
+const int kBrowse[3] = {1024, 1026, 1027};
+const int kAliasEdit[3] = {1050, 1051, 1052};
+const int kZOrderView = 1020;
+const int kZOrderWordDesk = 1021;
+
+// Single-root page.
+const int kSinglePath = 1003;
+const int kSingleBrowse = 1024;
+
+std::vector<std::string> SplitTabs(const std::string& line) {
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (;;) {
+        const size_t tab = line.find('\t', start);
+        fields.push_back(
+            line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+        if (tab == std::string::npos) return fields;
+        start = tab + 1;
+    }
+}
+
+void ExpectWarning(const robot::MessageBoxInfo& box, const char* text) {
+    EXPECT_EQ(kCaption, box.caption);
+    EXPECT_EQ(text, box.text);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), box.style());
+}
+
+// Empties the selection of an edit and moves the focus away from it, so
+// that a later selection and focus are the module's doing.
+void ResetFocus(robot::Robot& r, HWND page, int id, int elsewhere) {
+    HWND edit = r.Item(page, id);
+    r.RunOnUiThread([edit] { SendMessageA(edit, EM_SETSEL, 0, 0); });
+    r.SetFocus(page, elsewhere);
+}
+
+class LibRootPageTest : public UiTest {
+protected:
+    // Log lines written since `from` lines were there: their text field.
+    std::vector<std::string> LogTextsSince(size_t from, const char* source) {
+        std::vector<std::string> texts;
+        const std::vector<std::string> lines = LogLines();
+        for (size_t i = from; i < lines.size(); ++i) {
+            const std::vector<std::string> fields = SplitTabs(lines[i]);
+            EXPECT_EQ(9u, fields.size()) << lines[i];
+            if (fields.size() != 9) continue;
+            EXPECT_EQ("VordaEnv.dll", fields[1]);
+            EXPECT_EQ(source, fields[2]);
+            EXPECT_EQ("1", fields[5]);
+            EXPECT_EQ("70", fields[6]);
+            texts.push_back(fields[8]);
+        }
+        return texts;
+    }
+
+    // An existing folder whose full path is exactly `length` bytes long.
+    std::string FolderOfLength(size_t length) {
+        const std::string base = temp.path() + "\\";
+        std::string path = base + std::string(length - base.size(), 'L');
+        EXPECT_TRUE(MakeFolder(path)) << path;
+        EXPECT_EQ(length, path.size());
+        return path;
+    }
+};
+
+// ---- rejections on the LibRoot folders page --------------------------------
+
+struct Rejection {
+    const char* what;
+    std::string path[3];
+    std::string alias[3];
+    int current;
+    const char* message;
+    std::vector<std::string> logTexts;  // in the order written
+    int focusId;                        // the edit selected and focused
+};
+
+TEST_F(LibRootPageTest, EveryRejectedSlotShowsItsMessageLogsAndSelectsTheField) {
+    const std::string file = temp / "plain.txt";
+    WriteFileBytes(file, "not a folder");
+    const std::string tooLong = FolderOfLength(161);
+    const std::string nested = libRoot + "\\Papers#1";  // below LinkFolder1 of the settings INI
+    const std::string third = temp / "Third";
+    MakeFolder(third);
+    const std::string alias31(31, 'a');
+
+    // clang-format off
+    const std::vector<Rejection> cases = {
+        // The current slot (slot 1).
+        {"current: empty path", {"", libRoot2, ""}, {"Main", "Two", ""}, 0, kNotAccessible,
+         {kLogEmpty}, kPathEdit[0]},
+        {"current: unreachable drive", {"Q:\\Nowhere", libRoot2, ""}, {"Main", "Two", ""}, 0,
+         kNotAccessible, {kLogUnreachable}, kPathEdit[0]},
+        {"current: nested in another root", {nested, libRoot2, ""}, {"Main", "Two", ""}, 0,
+         kNested, {kLogNested}, kPathEdit[0]},
+        {"current: the WorkArea folder", {workArea, libRoot2, ""}, {"Main", "Two", ""}, 0,
+         kInsideWorkArea, {kLogWorkArea}, kPathEdit[0]},
+        {"current: a file", {file, libRoot2, ""}, {"Main", "Two", ""}, 0, kNotAccessible,
+         {kLogIcon, kLogNotWritable}, kPathEdit[0]},
+        {"current: a missing folder", {temp / "Gone", libRoot2, ""}, {"Main", "Two", ""}, 0,
+         kNotAccessible, {kLogIcon, kLogNotWritable}, kPathEdit[0]},
+        {"current: 161 bytes", {tooLong, libRoot2, ""}, {"Main", "Two", ""}, 0, kPathTooLong,
+         {kLogTooLong}, kPathEdit[0]},
+        {"current: alias of spaces", {libRoot, libRoot2, ""}, {"   ", "Two", ""}, 0,
+         kAliasMissing, {kLogAliasEmpty}, kAliasEdit[0]},
+        {"current: alias of 31 bytes", {libRoot, libRoot2, ""}, {alias31, "Two", ""}, 0,
+         kAliasTooLong, {kLogAliasTooLong}, kAliasEdit[0]},
+        {"current slot 3 checked first: empty path", {libRoot, libRoot2, ""}, {"Main", "Two", ""},
+         2, kNotAccessible, {kLogEmpty}, kPathEdit[2]},
+        // Another slot (slot 2).
+        {"other: alias without path", {libRoot, "", ""}, {"Main", "Two", ""}, 0, kNotAccessible,
+         {kLogAliasOnly}, kPathEdit[1]},
+        {"other: 161 bytes", {libRoot, tooLong, ""}, {"Main", "Two", ""}, 0, kPathTooLong,
+         {kLogTooLong}, kPathEdit[1]},
+        {"other: empty alias", {libRoot, libRoot2, ""}, {"Main", "", ""}, 0, kAliasMissing,
+         {kLogAliasEmpty}, kAliasEdit[1]},
+        {"other: alias of 31 bytes", {libRoot, libRoot2, ""}, {"Main", alias31, ""}, 0,
+         kAliasTooLong, {kLogAliasTooLong}, kAliasEdit[1]},
+        {"other: changed to a nested folder", {libRoot, nested, ""}, {"Main", "Two", ""}, 0,
+         kNested, {kLogNested}, kPathEdit[1]},
+        {"other: below the WorkArea folder", {libRoot, workArea + "\\Sub", ""},
+         {"Main", "Two", ""}, 0, kInsideWorkArea, {kLogWorkArea}, kPathEdit[1]},
+        // Duplicate aliases: the first slot of the pair is selected.
+        {"aliases 1 and 2 equal", {libRoot, libRoot2, ""}, {"Box", "Box", ""}, 0,
+         kAliasDuplicated, {kLogDuplicated}, kAliasEdit[0]},
+        {"aliases 1 and 3 equal", {libRoot, libRoot2, third}, {"Box", "Two", "Box"}, 0,
+         kAliasDuplicated, {kLogDuplicated}, kAliasEdit[0]},
+        {"aliases 2 and 3 equal", {libRoot, libRoot2, third}, {"Main", "Box", "Box"}, 0,
+         kAliasDuplicated, {kLogDuplicated}, kAliasEdit[1]},
+    };
+    // clang-format on
+
+    for (const Rejection& c : cases) {
+        SCOPED_TRACE(c.what);
+        const size_t logBefore = LogLines().size();
+        const std::string settingsBefore = ReadFileBytes(settingsIni);
+        // The sheet starts on the caller's paths; the test types its own.
+        ConfigArgs args(2, libRoot, libRoot2, third, c.current, 0);
+        ConfigSet(args, [&](robot::Robot& r) {
+            HWND sheet = r.WaitForSheet();
+            HWND page = r.CurrentPage(sheet);
+            for (int i = 0; i < 3; ++i) {
+                r.SetText(page, kPathEdit[i], c.path[i]);
+                r.SetText(page, kAliasEdit[i], c.alias[i]);
+            }
+            ResetFocus(r, page, c.focusId, kZOrderView);
+            r.PressApply(sheet);
+            const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
+            ExpectWarning(box, c.message);
+            r.Answer(box, IDOK);
+            EXPECT_FALSE(r.CallReturned());
+            EXPECT_TRUE(r.HasFocus(page, c.focusId));
+            const robot::Selection selection = r.GetSelection(page, c.focusId);
+            const std::string text = r.Text(page, c.focusId);
+            EXPECT_EQ(0, selection.start);
+            EXPECT_EQ(static_cast<int>(text.size()), selection.end) << "whole text selected";
+            r.PressCancel(sheet);
+            r.WaitCallReturned();
+        });
+        EXPECT_EQ(c.logTexts, LogTextsSince(logBefore, "Page_General"));
+        // Only the window-order preferences may have been written: no root.
+        EXPECT_EQ(settingsBefore, ReadFileBytes(settingsIni));
+    }
+}
+
+// ---- accepted entries --------------------------------------------------------
+
+TEST_F(LibRootPageTest, AcceptedEntriesAreStoredAsTyped) {
+    const std::string exact = FolderOfLength(160);
+    const std::string third = temp / "Third";
+    ConfigArgs args(2, exact, libRoot2, "Q:\\Far", 0, 0);
+    const int result = ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        HWND page = r.CurrentPage(sheet);
+        r.SetText(page, kAliasEdit[0], "Box");
+        r.SetText(page, kAliasEdit[1], "box");  // duplicates are compared with case
+        r.SetText(page, kAliasEdit[2], " A");   // leading space kept
+        r.PressOk(sheet);
+        r.WaitCallReturned();
+    });
+    EXPECT_EQ(1, result);
+    EXPECT_EQ(exact, IniValue(settingsIni, "Folder", "LinkFolder1")) << "160 bytes are fine";
+    EXPECT_EQ("Box", IniValue(settingsIni, "Folder", "LinkName1"));
+    EXPECT_EQ("box", IniValue(settingsIni, "Folder", "LinkName2"));
+    EXPECT_EQ("Q:\\Far", IniValue(settingsIni, "Folder", "LinkFolder3"))
+        << "an unreachable folder is accepted for a slot that is not current";
+    // The alias is written with its space; the INI layer drops leading
+    // spaces when it reads a value back.
+    EXPECT_EQ("A", IniValue(settingsIni, "Folder", "LinkName3"));
+    EXPECT_TRUE(LogLines().empty());
+}
+
+TEST_F(LibRootPageTest, EmptySlotsAreNotInUseAndNotComparedForDuplicates) {
+    ConfigArgs args(2, libRoot, "", "", 0, 0);
+    const int result = ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        HWND page = r.CurrentPage(sheet);
+        EXPECT_EQ("", r.Text(page, kAliasEdit[1])) << "no default alias for an empty slot";
+        r.PressOk(sheet);
+        r.WaitCallReturned();
+    });
+    EXPECT_EQ(1, result);
+    EXPECT_EQ("", IniValue(settingsIni, "Folder", "LinkFolder2"));
+    EXPECT_EQ("", IniValue(settingsIni, "Folder", "LinkName3"));
+}
+
+TEST_F(LibRootPageTest, OnlyAChangedOtherSlotIsCheckedForNesting) {
+    // The settings INI still names a folder below LibRoot2 as root 3; the
+    // page's slot 3 is empty, so the commit clears that entry again.
+    ASSERT_EQ("C:\\users\\", libRoot2.substr(0, 9));
+    struct Case {
+        const char* what;
+        std::string typed;  // slot 2, which started as LibRoot2
+        bool accepted;
+    };
+    const std::vector<Case> cases = {
+        {"unchanged: not checked", libRoot2, true},
+        {"letter case only: not checked", libRoot2.substr(0, 3) + "USERS" + libRoot2.substr(8),
+         true},
+        {"changed text: checked", libRoot2 + "\\", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteIni(settingsIni, "Folder", "LinkFolder3", (libRoot2 + "\\Sub").c_str());
+        ConfigArgs args(2, libRoot, libRoot2, "", 0, 0);
+        const int result = ConfigSet(args, [&](robot::Robot& r) {
+            HWND sheet = r.WaitForSheet();
+            HWND page = r.CurrentPage(sheet);
+            r.SetText(page, kPathEdit[1], c.typed);
+            r.PressOk(sheet);
+            if (!c.accepted) {
+                const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
+                ExpectWarning(box, kNested);
+                r.Answer(box, IDOK);
+                EXPECT_TRUE(r.HasFocus(page, kPathEdit[1]));
+                r.PressCancel(sheet);
+            }
+            r.WaitCallReturned();
+        });
+        EXPECT_EQ(c.accepted ? 1 : 0, result);
+        EXPECT_EQ(c.accepted ? "" : libRoot2 + "\\Sub",
+                  IniValue(settingsIni, "Folder", "LinkFolder3"));
+    }
+}
+
+TEST_F(LibRootPageTest, CurrentRootFollowsTheRadioButtons) {
+    ConfigArgs args(2, libRoot, libRoot2, "", 0, 0);
+    WriteIni(settingsIni, "Folder", "LinkName2", "Second");
+    const int result = ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        HWND page = r.CurrentPage(sheet);
+        EXPECT_TRUE(r.IsChecked(page, kRadio[0]));
+        EXPECT_FALSE(r.IsChecked(page, kRadio[1]));
+        r.Click(page, kRadio[1]);
+        EXPECT_TRUE(r.IsChecked(page, kRadio[1]));
+        EXPECT_FALSE(r.IsChecked(page, kRadio[0]));
+        r.PressOk(sheet);
+        r.WaitCallReturned();
+    });
+    EXPECT_EQ(1, result);
+    EXPECT_EQ(1, args.currentRootIndex);
+    EXPECT_EQ(libRoot2, IniValue(settingsIni, "Folder", "CurrentFolder"));
+    EXPECT_EQ("Second", IniValue(settingsIni, "Folder", "CurrentName"));
+}
+
+// ---- window-order preferences ---------------------------------------------
+
+TEST_F(LibRootPageTest, WindowOrderPreferencesAreShownAndSavedOnOk) {
+    WriteIni(commonIni, "Common", "ZOrderWordDesk", "1");
+    WriteIni(commonIni, "Common", "ZOrderView", "0");
+    ConfigArgs args(2, libRoot, "", "", 0, 0);
+    ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        HWND page = r.CurrentPage(sheet);
+        EXPECT_TRUE(r.IsChecked(page, kZOrderWordDesk));
+        EXPECT_FALSE(r.IsChecked(page, kZOrderView));
+        r.Click(page, kZOrderWordDesk);
+        r.Click(page, kZOrderView);
+        r.PressOk(sheet);
+        r.WaitCallReturned();
+    });
+    EXPECT_EQ("0", IniValue(commonIni, "Common", "ZOrderWordDesk"));
+    EXPECT_EQ("1", IniValue(commonIni, "Common", "ZOrderView"));
+}
+
+TEST_F(LibRootPageTest, WindowOrderIsWrittenByEverySlotThatPasses) {
+    struct Case {
+        const char* what;
+        std::string path1;
+        std::string alias2;
+        const char* expectedView;
+    };
+    const std::vector<Case> cases = {
+        {"slot 1 passes, slot 2 fails", libRoot, "", "1"},
+        {"slot 1 fails", "", "Two", "0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteIni(commonIni, "Common", "ZOrderView", "0");
+        ConfigArgs args(2, libRoot, libRoot2, "", 0, 0);
+        ConfigSet(args, [&](robot::Robot& r) {
+            HWND sheet = r.WaitForSheet();
+            HWND page = r.CurrentPage(sheet);
+            r.Click(page, kZOrderView);
+            r.SetText(page, kPathEdit[0], c.path1);
+            r.SetText(page, kAliasEdit[1], c.alias2);
+            r.PressApply(sheet);
+            r.Answer(r.WaitForMessageBox(sheet), IDOK);
+            r.PressCancel(sheet);
+            r.WaitCallReturned();
+        });
+        EXPECT_EQ(c.expectedView, IniValue(commonIni, "Common", "ZOrderView"));
+    }
+}
+
+// ---- leaving and cancelling ------------------------------------------------
+
+TEST_F(LibRootPageTest, LeavingTheTabWithARejectedSlotKeepsItOpen) {
+    ConfigArgs args(1, libRoot, "", "", 0, 0);
+    ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        ASSERT_TRUE(r.SelectTab(sheet, 3));
+        HWND page = r.CurrentPage(sheet);
+        r.SetText(page, kAliasEdit[0], "");
+        r.PostSelectTab(sheet, 0);
+        const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
+        ExpectWarning(box, kAliasMissing);
+        r.Answer(box, IDOK);
+        EXPECT_EQ(3, r.CurrentTab(sheet));
+        EXPECT_TRUE(r.HasFocus(page, kAliasEdit[0]));
+        r.PressCancel(sheet);
+    });
+}
+
+TEST_F(LibRootPageTest, CancelAfterLeavingTheTabHandsBackTheStartingPaths) {
+    // Leaving the tab validates and takes the typed paths; Cancel puts the
+    // starting ones back.
+    const std::string third = temp / "Third";
+    ConfigArgs args(1, libRoot, libRoot2, "", 0, 0);
+    const std::string settingsBefore = ReadFileBytes(settingsIni);
+    ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        ASSERT_TRUE(r.SelectTab(sheet, 3));
+        HWND page = r.CurrentPage(sheet);
+        r.SetText(page, kPathEdit[2], third);
+        r.SetText(page, kAliasEdit[2], "Three");
+        ASSERT_TRUE(r.SelectTab(sheet, 0));
+        r.PressCancel(sheet);
+        r.WaitCallReturned();
+    });
+    EXPECT_EQ(libRoot, args.rootPath1);
+    EXPECT_EQ(libRoot2, args.rootPath2);
+    EXPECT_STREQ("", args.rootPath3);
+    EXPECT_EQ(settingsBefore, ReadFileBytes(settingsIni));
+}
+
+TEST_F(LibRootPageTest, LetterCaseOfAKnownRootIsNoNewRoot) {
+    std::string upper = libRoot;
+    for (char& ch : upper) ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
+    ConfigArgs args(2, libRoot, "", "", 0, 0);
+    ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        HWND page = r.CurrentPage(sheet);
+        r.SetText(page, kPathEdit[0], upper);
+        const int windowsBefore = r.TopLevelWindowsCreated();
+        r.PressApply(sheet);
+        EXPECT_EQ(windowsBefore, r.TopLevelWindowsCreated()) << "no message";
+        r.PressCancel(sheet);
+    });
+    EXPECT_EQ(upper, IniValue(settingsIni, "Folder", "LinkFolder1"));
+}
+
+// ---- Browse... ----------------------------------------------------------------
+
+TEST_F(LibRootPageTest, BrowseOpensAtTheEditsFolderAndFillsTheEdit) {
+    struct Case {
+        const char* what;
+        std::string start;
+        int button;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"OK keeps the folder the browser opened at", "C:\\windows\\system32", IDOK,
+         "C:\\windows\\system32"},
+        {"a drive root comes back without its backslash", "C:\\", IDOK, "C:"},
+        {"Cancel leaves the edit as it was", "C:\\windows", IDCANCEL, "C:\\windows"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ConfigArgs args(2, libRoot, "", "", 0, 0);
+        ConfigSet(args, [&](robot::Robot& r) {
+            HWND sheet = r.WaitForSheet();
+            HWND page = r.CurrentPage(sheet);
+            r.SetText(page, kPathEdit[1], c.start);
+            r.SetFocus(page, kZOrderView);
+            r.Click(page, kBrowse[1]);
+            HWND browser = r.WaitForDialog(sheet);
+            EXPECT_EQ("Please select a folder to be the Library Root:", r.Text(browser, 0x3742))
+                << "title line of the browser";
+            r.Click(browser, c.button);
+            r.WaitGone(browser);
+            r.WaitIdle();
+            EXPECT_EQ(c.expected, r.Text(page, kPathEdit[1]));
+            if (c.button == IDOK) {
+                EXPECT_TRUE(r.HasFocus(page, kPathEdit[1]));
+            }
+            r.PressCancel(sheet);
+        });
+    }
+}
+
+// ---- the single-root page (mode 0) ------------------------------------------
+
+TEST_F(LibRootPageTest, SingleRootRejectionsFocusTheEditWithoutSelecting) {
+    const std::string file = temp / "plain.txt";
+    WriteFileBytes(file, "not a folder");
+    const std::string tooLong = FolderOfLength(161);
+    struct Case {
+        const char* what;
+        std::string path;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {"empty", "", kNotAccessible},
+        {"missing, however long", temp / std::string(170, 'M'), kNotAccessible},
+        {"a file", file, kNotAccessible},
+        {"161 bytes", tooLong, kPathTooLong},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ConfigArgs args(0, libRoot, "", "", 0, 0);
+        const int result = ConfigSet(args, [&](robot::Robot& r) {
+            HWND sheet = r.WaitForSheet();
+            HWND page = r.CurrentPage(sheet);
+            r.SetText(page, kSinglePath, c.path);
+            HWND edit = r.Item(page, kSinglePath);
+            r.RunOnUiThread([edit] { SendMessageA(edit, EM_SETSEL, 0, 0); });
+            r.PressOk(sheet);
+            const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
+            ExpectWarning(box, c.message);
+            r.Answer(box, IDOK);
+            EXPECT_FALSE(r.CallReturned());
+            EXPECT_TRUE(r.HasFocus(page, kSinglePath));
+            const robot::Selection selection = r.GetSelection(page, kSinglePath);
+            EXPECT_EQ(selection.start, selection.end) << "nothing selected";
+            r.PressCancel(sheet);
+            r.WaitCallReturned();
+        });
+        EXPECT_EQ(0, result);
+    }
+    EXPECT_TRUE(LogLines().empty()) << "the single-root page writes no log";
+}
+
+TEST_F(LibRootPageTest, SingleRootResultTellsWhetherPathOrFlagChanged) {
+    std::string upper = libRoot;
+    for (char& ch : upper) ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
+    const std::string exact = FolderOfLength(160);
+    struct Case {
+        const char* what;
+        std::string typed;
+        int expected;
+    };
+    const std::vector<Case> cases = {
+        {"letter case only", upper, 0},
+        {"160 bytes", exact, 1},
+        {"another folder", libRoot2, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ConfigArgs args(0, libRoot, "", "", 0, 1);
+        const int result = ConfigSet(args, [&](robot::Robot& r) {
+            HWND sheet = r.WaitForSheet();
+            r.SetText(r.CurrentPage(sheet), kSinglePath, c.typed);
+            r.PressOk(sheet);
+            r.WaitCallReturned();
+        });
+        EXPECT_EQ(c.expected, result);
+        EXPECT_EQ(c.typed, args.rootPath1);
+        EXPECT_EQ(1, args.messageShow) << "the hidden flag passes through";
+    }
+}
+
+TEST_F(LibRootPageTest, SingleRootBrowseFillsTheEdit) {
+    ConfigArgs args(0, libRoot2, "", "", 0, 0);
+    const int result = ConfigSet(args, [&](robot::Robot& r) {
+        HWND sheet = r.WaitForSheet();
+        HWND page = r.CurrentPage(sheet);
+        r.SetText(page, kSinglePath, "C:\\");
+        r.Click(page, kSingleBrowse);
+        HWND browser = r.WaitForDialog(sheet);
+        r.Click(browser, IDOK);
+        r.WaitGone(browser);
+        r.WaitIdle();
+        EXPECT_EQ("C:", r.Text(page, kSinglePath));
+        r.PressCancel(sheet);
+        r.WaitCallReturned();
+    });
+    EXPECT_EQ(0, result);
+}
+
+}  // namespace
+}  // namespace uitest

@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Builds the module and the host program, lays out the sample installation
+# (an application folder with its settings and a LibRoot folder with
+# libraries, cabinets and binders) under build/sample, and then
+#   - with a display ($DISPLAY set): opens the options sheet in mode 1 on it;
+#   - without one: starts a virtual X server, opens every mode of the sheet
+#     and the import-destination dialog, captures every tab, and writes the
+#     pictures as PNG files to build/screenshots/.
+#   usage: tools/demo.sh [build-folder]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(realpath -m "${1:-$root/build}")
+"$root/tools/setup.sh" "$build"
+# shellcheck source=tools/wine-env.sh
+source "$root/tools/wine-env.sh" "$build"
+export WINEPREFIX="$WINEPREFIX_X11"
+
+echo "demo: building"
+cmake -S "$root" -B "$build/x64" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake" >/dev/null
+cmake --build "$build/x64" -j "$(nproc)" --target VordaHost >/dev/null
+host="$build/x64/bin/VordaHost.exe"
+
+# Windows path of a Unix path (drive Z: is the root of the file system).
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+# Every Wine process of the demo must see the display it will use: a
+# wineserver started without one cannot open windows later. So the virtual
+# display comes first, and a wineserver left over in the prefix goes.
+xvfb_pid=""
+stop_xvfb() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+}
+wineserver -k >/dev/null 2>&1 || true
+wineserver -w >/dev/null 2>&1 || true
+interactive=1
+if [ -z "${DISPLAY:-}" ]; then
+    interactive=0
+    display=99
+    while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
+        display=$((display + 1))
+    done
+    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    trap stop_xvfb EXIT
+    for _ in $(seq 100); do
+        [ -e "/tmp/.X11-unix/X$display" ] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || { echo "demo: Xvfb did not start" >&2; exit 1; }
+        sleep 0.1
+    done
+    export DISPLAY=":$display"
+fi
+
+sample="$build/sample"
+echo "demo: laying out the sample setup in $sample"
+rm -rf "$sample"
+cp -r "$root/host/sample" "$sample"
+mkdir -p "$sample/WorkArea"
+sample_win=$(winpath "$sample")
+for ini in "$sample/App/Vorda.ini" "$sample/App/VordaCommon.ini"; do
+    sed -i "s|@SAMPLE@|${sample_win//\\/\\\\}|g" "$ini"
+done
+wine reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\VordaMonoTavo.exe' \
+    /v Path /t REG_SZ /d "$sample_win\\App" /f >/dev/null 2>&1
+# Without a window manager Wine draws the window frames itself.
+managed=$([ $interactive -eq 1 ] && echo Y || echo N)
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d "$managed" /f >/dev/null 2>&1
+libroot_win="$sample_win\\LibRoot"
+
+if [ $interactive -eq 1 ]; then
+    echo "demo: opening the options sheet (mode 1) on $libroot_win"
+    wine "$host" 1 "$libroot_win" "" "" 0 0
+    exit $?
+fi
+
+shots="$build/screenshots"
+rm -rf "$shots"
+mkdir -p "$shots/bmp"
+echo "demo: capturing every window on display $DISPLAY"
+status=0
+wine "$host" --screenshots "$(winpath "$shots/bmp")" "$libroot_win" || status=$?
+
+for bmp in "$shots"/bmp/*.bmp; do
+    [ -e "$bmp" ] || continue
+    png="$shots/$(basename "${bmp%.bmp}").png"
+    convert "$bmp" "$png"
+    echo "demo: wrote $png"
+done
+rm -rf "$shots/bmp"
+if [ $status -ne 0 ]; then
+    echo "demo: the host reported a failure ($status)" >&2
+    exit $status
+fi
+exit 0
