@@ -118,18 +118,5 @@ TEST_F(FrenchStartupTest, ImportDestinationDialogOpensFromTheLanguageModule) {
     });
 }
 
-using EnglishStartupTest = UiTest;
-
-TEST_F(EnglishStartupTest, UsesItsOwnResourcesWithoutALanguageModule) {
-    EXPECT_EQ(nullptr, GetModuleHandleA(kFrenchModule));
-    ConfigArgs args(2, libRoot, "", "", 0, 0);
-    ConfigSet(args, [&](robot::Robot& r) {
-        HWND sheet = r.WaitForSheet();
-        EXPECT_EQ("Vorda Options", r.Text(sheet));
-        EXPECT_EQ("Help", r.Text(r.Item(sheet, robot::kSheetHelp)));
-        r.PressCancel(sheet);
-    });
-}
-
 }  // namespace
 }  // namespace uitest

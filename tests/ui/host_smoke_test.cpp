@@ -100,16 +100,6 @@ TEST_F(HostSmokeTest, ImportDestinationDialogReturnsOneAfterCancel) {
     EXPECT_EQ("0", IniValue(settingsIni, "Lumora", "OutputStyle"));
 }
 
-TEST_F(HostSmokeTest, FixtureLaysOutTheSetupBeforeTheModuleLoads) {
-    EXPECT_TRUE(testsupport::FileExists(libRoot + "\\folder.ini"));
-    EXPECT_EQ("Papers#1,Bills#2", IniValue(libRoot + "\\folder.ini", "FolderInfo", "NameList"));
-    EXPECT_TRUE(HasIniKey(settingsIni, "Folder", "LinkName1"));
-    EXPECT_FALSE(HasIniKey(settingsIni, "Folder", "LinkName2"));
-    char value[MAX_PATH] = {};
-    GetEnvironmentVariableA("VORDA_COMMON_INI", value, sizeof value);
-    EXPECT_EQ(commonIni, value);
-}
-
 // ---- the host program ---------------------------------------------------------
 
 struct HostResult {

@@ -154,8 +154,6 @@ TEST_F(LibRootPageTest, EveryRejectedSlotShowsItsMessageLogsAndSelectsTheField) 
          kInsideWorkArea, {kLogWorkArea}, kPathEdit[0]},
         {"current: a file", {file, libRoot2, ""}, {"Main", "Two", ""}, 0, kNotAccessible,
          {kLogIcon, kLogNotWritable}, kPathEdit[0]},
-        {"current: a missing folder", {temp / "Gone", libRoot2, ""}, {"Main", "Two", ""}, 0,
-         kNotAccessible, {kLogIcon, kLogNotWritable}, kPathEdit[0]},
         {"current: 161 bytes", {tooLong, libRoot2, ""}, {"Main", "Two", ""}, 0, kPathTooLong,
          {kLogTooLong}, kPathEdit[0]},
         {"current: alias of spaces", {libRoot, libRoot2, ""}, {"   ", "Two", ""}, 0,

@@ -376,16 +376,13 @@ struct GuardedRecord {
 };
 
 void ExpectFieldsTerminated(const SortCondition& r) {
-    EXPECT_LT(strnlen(r.path, sizeof r.path), sizeof r.path);
-    EXPECT_LT(strnlen(r.libraryText, sizeof r.libraryText), sizeof r.libraryText);
-    EXPECT_LT(strnlen(r.cabinetText, sizeof r.cabinetText), sizeof r.cabinetText);
-    EXPECT_LT(strnlen(r.binderText, sizeof r.binderText), sizeof r.binderText);
-    EXPECT_LT(strnlen(r.indexText, sizeof r.indexText), sizeof r.indexText);
-    EXPECT_LT(strnlen(r.tagText, sizeof r.tagText), sizeof r.tagText);
-    EXPECT_LT(strnlen(r.faxSeqText, sizeof r.faxSeqText), sizeof r.faxSeqText);
-    EXPECT_LT(strnlen(r.faxCheckText, sizeof r.faxCheckText), sizeof r.faxCheckText);
-    EXPECT_LT(strnlen(r.dateTypeText, sizeof r.dateTypeText), sizeof r.dateTypeText);
-    EXPECT_LT(strnlen(r.dateWeekText, sizeof r.dateWeekText), sizeof r.dateWeekText);
+    const std::pair<const char*, size_t> fields[] = {
+        {r.path, sizeof r.path},           {r.libraryText, sizeof r.libraryText},
+        {r.cabinetText, sizeof r.cabinetText}, {r.binderText, sizeof r.binderText},
+        {r.indexText, sizeof r.indexText}, {r.tagText, sizeof r.tagText},
+        {r.faxSeqText, sizeof r.faxSeqText}, {r.faxCheckText, sizeof r.faxCheckText},
+        {r.dateTypeText, sizeof r.dateTypeText}, {r.dateWeekText, sizeof r.dateWeekText}};
+    for (const auto& f : fields) EXPECT_LT(strnlen(f.first, f.second), f.second);
 }
 
 void ReadGuarded(const std::string& path, int32_t kind) {

@@ -127,23 +127,19 @@ TEST_F(EntryImportStorageTest, WritesTheConfirmationOnlyForTheWorkArea) {
     }
 }
 
-TEST_F(EntryImportStorageTest, MissingKeysReadAsZero) {
+TEST_F(EntryImportStorageTest, MissingKeysOrSettingsFileReadAsZeroAndWritesFail) {
     int destination = -1, confirmation = -1;
     ReadImportDestination(&destination, &confirmation);
     EXPECT_EQ(0, destination);
     EXPECT_EQ(0, confirmation);
-}
-
-TEST_F(EntryImportStorageTest, WriteIntoAMissingFolderFailsBeforeTheSecondKey) {
+    // A settings path in a missing folder: the write fails.
     SetEnv("VORDA_SETTINGS_INI", (temp / "Missing\\Vorda.ini").c_str());
     EXPECT_EQ(0, WriteImportDestinationValues(nullptr, 1, 0));
-}
-
-TEST_F(EntryImportStorageTest, WithoutASettingsFileBothValuesAreZero) {
+    // No settings path at all: a stored value is not found, the write fails.
     WritePrivateProfileStringA("Lumora", "OutputStyle", "2", ini.c_str());
     SetEnv("VORDA_SETTINGS_INI", nullptr);
     SetAppFolder(nullptr);
-    int destination = -1, confirmation = -1;
+    destination = confirmation = -1;
     ReadImportDestination(&destination, &confirmation);
     EXPECT_EQ(0, destination);
     EXPECT_EQ(0, confirmation);

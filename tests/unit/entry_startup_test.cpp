@@ -32,11 +32,13 @@ protected:
     testsupport::TempDir temp;
 };
 
-TEST_F(EntryAppTest, RefusesToStartWithoutACommonIniPath) {
+TEST_F(EntryAppTest, RefusesToStartWithoutACommonIniPathAndReleasesTheLanguageModule) {
+    SetEnv("VORDA_LANGID", "1036");
     VordaEnvApp app;
     EXPECT_FALSE(app.InitInstance(Program()));
     EXPECT_EQ(Program(), Module().instance);
     EXPECT_EQ(Program(), Module().resources);
+    EXPECT_EQ(nullptr, GetModuleHandleA(kFrenchModule));
 }
 
 TEST_F(EntryAppTest, KeepsTheCommonIniPathAsTheLogPath) {
@@ -64,14 +66,6 @@ TEST_F(EntryAppTest, TakesTheLanguageModuleAndReleasesItOnExit) {
     EXPECT_EQ(Program(), Module().resources);
     EXPECT_EQ(nullptr, GetModuleHandleA(kFrenchModule));
     app.ExitInstance();  // a second unload step has nothing left to free
-    EXPECT_EQ(Program(), Module().resources);
-}
-
-TEST_F(EntryAppTest, RefusedStartReleasesTheLanguageModule) {
-    SetEnv("VORDA_LANGID", "1036");
-    VordaEnvApp app;
-    EXPECT_FALSE(app.InitInstance(Program()));
-    EXPECT_EQ(nullptr, GetModuleHandleA(kFrenchModule));
     EXPECT_EQ(Program(), Module().resources);
 }
 

@@ -139,9 +139,7 @@ TEST_F(FrameworkControls, RadioGroupSkipsOtherControlsAndStopsAtTheNextGroup) {
         DDX_Radio(&save, kRadio0, saved);
         EXPECT_EQ(test.value >= 0 && test.value <= 2 ? test.value : -1, saved);
     }
-}
-
-TEST_F(FrameworkControls, RadioSaveIgnoresACheckBoxInsideTheGroup) {
+    // Saving ignores a checked check box inside the group.
     SetChecked(kRadio0, BST_UNCHECKED);
     SetChecked(kRadio1, BST_UNCHECKED);
     SetChecked(kRadio2, BST_UNCHECKED);

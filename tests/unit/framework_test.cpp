@@ -288,28 +288,19 @@ struct FrameworkSheet : ::testing::Test {
 TEST_F(FrameworkSheet, CreatesPagesOnFirstActivationAndStartsTheSheetAfterTheFirstPage) {
     TestSheet sheet(log);
     AddPages(sheet);
-    bool createdAtStart[3] = {};
-    bool createdLater[3] = {};
+    std::string createdAtStart, createdLater;  // "1" per created page, "0" otherwise
+    auto created = [&] {
+        return std::string() + "01"[a.IsCreated()] + "01"[b.IsCreated()] + "01"[c.IsCreated()];
+    };
     robot.Run([&] { return sheet.DoModal(); }, [&](Robot& r) {
         HWND window = r.WaitForSheet();
-        r.RunOnUi([&] {
-            createdAtStart[0] = a.IsCreated();
-            createdAtStart[1] = b.IsCreated();
-            createdAtStart[2] = c.IsCreated();
-        });
+        r.RunOnUi([&] { createdAtStart = created(); });
         Select(window, 2);
-        r.RunOnUi([&] {
-            createdLater[0] = a.IsCreated();
-            createdLater[1] = b.IsCreated();
-            createdLater[2] = c.IsCreated();
-        });
+        r.RunOnUi([&] { createdLater = created(); });
         r.Click(window, IDCANCEL);
     });
-    EXPECT_TRUE(createdAtStart[0]);
-    EXPECT_FALSE(createdAtStart[1]);
-    EXPECT_FALSE(createdAtStart[2]);
-    EXPECT_TRUE(createdLater[2]);
-    EXPECT_FALSE(createdLater[1]);
+    EXPECT_EQ("100", createdAtStart);
+    EXPECT_EQ("101", createdLater);
     EXPECT_EQ(0, sheet.activeAtInit);
     ASSERT_GE(IndexOf(log, "sheet-init"), 0);
     EXPECT_LT(IndexOf(log, "active:A"), IndexOf(log, "sheet-init"));
@@ -378,20 +369,6 @@ TEST_F(FrameworkSheet, RefusedLeaveKeepsThePageAndBlocksOk) {
     EXPECT_FALSE(appliedWhileRefused);
     EXPECT_GT(result, 0);
     EXPECT_TRUE(Contains(log, "ok:A"));
-}
-
-TEST_F(FrameworkSheet, OkRunsCommandThenLeaveThenApplyOfCreatedPagesInTabOrder) {
-    TestSheet sheet(log);
-    AddPages(sheet);
-    const INT_PTR result = robot.Run([&] { return sheet.DoModal(); }, [&](Robot& r) {
-        HWND window = r.WaitForSheet();
-        Select(window, 2);
-        r.RunOnUi([&] { log.clear(); });
-        r.Click(window, IDOK);
-    });
-    EXPECT_GT(result, 0);
-    const Log expected = {"command:1", "leave:C", "apply:A", "ok:A", "apply:C", "ok:C"};
-    EXPECT_EQ(expected, log);
 }
 
 TEST_F(FrameworkSheet, CommandHandledBySheetKeepsItOpenWithoutLeaveOrApply) {
@@ -533,7 +510,9 @@ TEST_F(FrameworkSheet, PageRestartedWithInitDialogReloadsItsControls) {
     EXPECT_EQ("restarted", shown);
 }
 
-TEST_F(FrameworkSheet, RunsAgainWithFreshPages) {
+// OK runs the command, the visible page's leave step, then apply of every
+// created page in tab order; the same sheet runs again with fresh pages.
+TEST_F(FrameworkSheet, OkLeavesThenAppliesCreatedPagesInTabOrderAndRunsAgain) {
     TestSheet sheet(log);
     AddPages(sheet);
     for (int run = 0; run < 2; ++run) {
@@ -541,10 +520,13 @@ TEST_F(FrameworkSheet, RunsAgainWithFreshPages) {
         log.clear();
         const INT_PTR result = robot.Run([&] { return sheet.DoModal(); }, [&](Robot& r) {
             HWND window = r.WaitForSheet();
+            Select(window, 2);
             r.Click(window, IDOK);
         });
         EXPECT_GT(result, 0);
-        const Log expected = {"init:A", "active:A", "sheet-init", "command:1", "leave:A", "apply:A", "ok:A"};
+        const Log expected = {"init:A",    "active:A",  "sheet-init", "leave:A", "init:C",
+                              "active:C",  "command:1", "leave:C",    "apply:A", "ok:A",
+                              "apply:C",   "ok:C"};
         EXPECT_EQ(expected, log);
     }
 }

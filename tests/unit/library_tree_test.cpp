@@ -88,7 +88,7 @@ TEST_F(LibraryTree, NameListTable) {
     }
 }
 
-TEST_F(LibraryTree, MissingFileOrKeyEmptiesTheBox) {
+TEST_F(LibraryTree, MissingFileOrKeyEmptiesTheBoxAndNoPathLeavesIt) {
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("stale"));
     int32_t numbers[4] = {};
     EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, (dir / "missing.ini").c_str(), numbers, 4));
@@ -96,11 +96,8 @@ TEST_F(LibraryTree, MissingFileOrKeyEmptiesTheBox) {
     WriteFileBytes(dir / "other.ini", "[BinderInfo]\r\nNameList=A,B\r\n");
     EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, (dir / "other.ini").c_str(), numbers, 4));
     EXPECT_TRUE(ComboRows().empty());
-}
-
-TEST_F(LibraryTree, NoPathLeavesTheBoxAlone) {
+    // No path at all: the box is left alone.
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("kept"));
-    int32_t numbers[4] = {};
     EXPECT_EQ(0, FillComboFromNameList(parent, kComboId, nullptr, numbers, 4));
     EXPECT_EQ(0, FillComboFromNameList(parent, kComboId, "", numbers, 4));
     EXPECT_EQ(Rows{"kept"}, ComboRows());

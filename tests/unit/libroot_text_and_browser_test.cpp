@@ -126,15 +126,6 @@ protected:
     TempDir dir_;
 };
 
-TEST_F(FakeBrowser, InitializedSelectsTheEditsFolder) {
-    const char initial[] = "C:\\Roots\\Main";
-    EXPECT_EQ(0, BrowseCallback(window_, BFFM_INITIALIZED, 0, reinterpret_cast<LPARAM>(initial)));
-    ASSERT_EQ(1u, g_sent.size());
-    EXPECT_EQ(static_cast<UINT>(BFFM_SETSELECTIONA), g_sent[0].message);
-    EXPECT_EQ(static_cast<WPARAM>(TRUE), g_sent[0].wParam);
-    EXPECT_EQ(initial, g_sent[0].text);
-}
-
 TEST_F(FakeBrowser, WritableFolderKeepsOkAndLeavesNoFileBehind) {
     const std::string folder = dir_ / "Writable";
     MakeFolder(folder);

@@ -41,10 +41,8 @@ TEST_F(GlossaTest, LanguageComesFromVariableElseUserInterface) {
         int expected;
     } cases[] = {
         {"1036", 1036},
-        {"1033", 1033},
         {" 1041", 1041},
         {nullptr, userLanguage},
-        {"", userLanguage},
         {"French", userLanguage},
         {"1036x", userLanguage},
         {"0", userLanguage},
@@ -62,7 +60,7 @@ TEST_F(GlossaTest, StyleComesFromVariableElseZero) {
         const char* value;
         int expected;
     } cases[] = {
-        {"1", 1}, {"2", 2}, {"0", 0}, {nullptr, 0}, {"", 0}, {"one", 0},
+        {"2", 2}, {nullptr, 0}, {"one", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value != nullptr ? c.value : "(unset)");
