@@ -144,6 +144,12 @@ int32_t ListConditions(int32_t kind, const char* folder, std::vector<std::string
         ? FindFirstFileExA(pattern, FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0)
         : INVALID_HANDLE_VALUE;
     if (find != INVALID_HANDLE_VALUE) {
+        // Closes the listing on every way out, also when adding a name runs
+        // out of memory.
+        struct FindGuard {
+            HANDLE handle;
+            ~FindGuard() { FindClose(handle); }
+        } guard{find};
         do {
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
             const char* fileName = found.cFileName;
@@ -160,7 +166,6 @@ int32_t ListConditions(int32_t kind, const char* folder, std::vector<std::string
             // four-character extension.
             if (!isTemplate) names->emplace_back(fileName + 1, length - 5);
         } while (FindNextFileA(find, &found));
-        FindClose(find);
     }
 
     for (int32_t t = 0; t < 3; ++t) {

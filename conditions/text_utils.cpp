@@ -25,21 +25,32 @@ size_t CopyText(char* dst, size_t capacity, const char* src) {
 }
 
 namespace {
-char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// The single-byte character c in lower case, as the code page folds it.
+unsigned char LowerByte(unsigned char c) {
+    char text[2] = {static_cast<char>(c), '\0'};
+    CharLowerBuffA(text, 1);
+    return static_cast<unsigned char>(text[0]);
+}
+
 }  // namespace
 
 int SameTextNoCase(const char* a, const char* b) {
     if (a == nullptr || b == nullptr) return a == b;
     for (;;) {
-        const size_t step = CharLength(a);
-        if (step == 0) return b[0] == '\0';
-        if (step == 2) {
+        const size_t stepA = CharLength(a);
+        const size_t stepB = CharLength(b);
+        if (stepA == 0 || stepB == 0) return stepA == stepB;
+        if (stepA != stepB) return 0;
+        if (stepA == 2) {
             if (a[0] != b[0] || a[1] != b[1]) return 0;
-        } else if (FoldAscii(a[0]) != FoldAscii(b[0])) {
-            return 0;
+        } else {
+            const unsigned char ca = static_cast<unsigned char>(a[0]);
+            const unsigned char cb = static_cast<unsigned char>(b[0]);
+            if (ca != cb && LowerByte(ca) != LowerByte(cb)) return 0;
         }
-        a += step;
-        b += step;
+        a += stepA;
+        b += stepB;
     }
 }
 

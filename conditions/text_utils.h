@@ -1,7 +1,7 @@
-// Small helpers for the store's fixed-size byte texts. All of them step over
-// double-byte characters of the ANSI code page as a whole, so that a trail
-// byte is never taken for a character of its own and a cut never leaves half
-// a character behind.
+// Small helpers for the module's fixed-size byte texts (condition records,
+// LibRoot paths and aliases). All of them step over double-byte characters of
+// the ANSI code page as a whole, so that a trail byte is never taken for a
+// character of its own and a cut never leaves half a character behind.
 #pragma once
 #include <cstddef>
 
@@ -10,8 +10,10 @@
 // A null src copies as empty text. Returns the length copied.
 size_t CopyText(char* dst, size_t capacity, const char* src);
 
-// 1 when the texts are equal without regard to the case of the letters A-Z;
-// double-byte characters must match byte for byte.
+// 1 when the texts are equal without regard to letter case, folded as the
+// ANSI code page folds single-byte letters (as file names compare);
+// double-byte characters must match byte for byte, so a trail byte is never
+// case-folded.
 int SameTextNoCase(const char* a, const char* b);
 
 // 1 when text begins with prefix, compared exactly.

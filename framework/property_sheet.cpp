@@ -141,7 +141,12 @@ INT_PTR CPropertySheet::DoModal() {
 
 int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM lParam) noexcept {
     if (message == PSCB_PRECREATE && t_starting && lParam) {
-        t_starting->TakeFirstPageFont(reinterpret_cast<DLGTEMPLATE*>(lParam));
+        // Memory short while rebuilding the font fields: the sheet keeps its
+        // own font rather than ending the process.
+        try {
+            t_starting->TakeFirstPageFont(reinterpret_cast<DLGTEMPLATE*>(lParam));
+        } catch (...) {
+        }
     }
     if (message == PSCB_INITIALIZED && t_starting) {
         CPropertySheet* sheet = t_starting;
