@@ -19,8 +19,8 @@ bool CanCreateFileIn(const char* folder) {
 }
 
 bool IsOnCdRom(const char* folder) {
-    char drive[4] = {};
-    std::strncpy(drive, folder, 3);
+    char drive[4];  // the first three characters, e.g. "D:\"
+    lstrcpynA(drive, folder, sizeof drive);
     return GetDriveTypeA(drive) == DRIVE_CDROM;
 }
 

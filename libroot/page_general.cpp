@@ -83,21 +83,7 @@ int WriteCommonFlag(const char* key, int on) {
 
 }  // namespace
 
-CPage_General::CPage_General() : CPropertyPage(IDD) {
-    std::memset(m_prevPath, 0, sizeof m_prevPath);
-    std::memset(m_prevAlias, 0, sizeof m_prevAlias);
-    m_prevMessageShow = 0;
-    m_currentRoot = 0;
-    m_prevCurrentRoot = 0;
-    std::memset(m_path, 0, sizeof m_path);
-    std::memset(m_alias, 0, sizeof m_alias);
-    std::memset(m_inUse, 0, sizeof m_inUse);
-    std::memset(m_lastValidatedPath, 0, sizeof m_lastValidatedPath);
-    m_modified = 0;
-    m_initialised = 0;
-    m_messageShow = 0;
-    m_psp.dwFlags |= PSP_HASHELP;
-}
+CPage_General::CPage_General() : CPropertyPage(IDD) { m_psp.dwFlags |= PSP_HASHELP; }
 
 CPage_General::~CPage_General() = default;
 
@@ -203,6 +189,25 @@ void CPage_General::SaveWindowOrder() {
     SetZOrderView(m_zOrderView.GetCheck() == BST_CHECKED);
 }
 
+// The checks both kinds of slot make, in this order: the path's length, then
+// the alias (not blank, not too long).
+int CPage_General::CheckLengths(int pathLength, const char* alias, CEdit& pathEdit,
+                                CEdit& aliasEdit) {
+    if (pathLength > kMaxPathLength) {
+        return Reject(kIdsPathTooLong, __LINE__, 0, kLogLibRootCheck,
+                      "The length of the selected link folder is too long.", &pathEdit);
+    }
+    if (IsBlankText(alias)) {
+        return Reject(kIdsAliasMissing, __LINE__, 0, kLogLibRootCheck,
+                      "The name of the selected link folder is empty.", &aliasEdit);
+    }
+    if (static_cast<int>(std::strlen(alias)) > kMaxAliasLength) {
+        return Reject(kIdsAliasTooLong, __LINE__, 0, kLogLibRootCheck,
+                      "The name of the selected link folder is too long.", &aliasEdit);
+    }
+    return 1;
+}
+
 int CPage_General::ValidateRootSlot(CButton& radio, CEdit& pathEdit, CEdit& aliasEdit,
                                     char* aliasOut, int* inUse, int slot) {
     char path[MAX_PATH] = {};
@@ -211,7 +216,6 @@ int CPage_General::ValidateRootSlot(CButton& radio, CEdit& pathEdit, CEdit& alia
     aliasEdit.GetWindowText(alias, sizeof alias);
     if (aliasOut != nullptr) CopyText(aliasOut, MAX_PATH, alias);
     const int pathLength = static_cast<int>(std::strlen(path));
-    const int aliasLength = static_cast<int>(std::strlen(alias));
 
     if (radio.GetCheck() == BST_CHECKED) {
         // The current root must be usable right now.
@@ -260,18 +264,7 @@ int CPage_General::ValidateRootSlot(CButton& radio, CEdit& pathEdit, CEdit& alia
                           "The selected link folder is readonly or is not directory. ", &pathEdit);
         }
         DeleteFileA(probe);
-        if (pathLength > kMaxPathLength) {
-            return Reject(kIdsPathTooLong, __LINE__, 0, kLogLibRootCheck,
-                          "The length of the selected link folder is too long.", &pathEdit);
-        }
-        if (IsBlankText(alias)) {
-            return Reject(kIdsAliasMissing, __LINE__, 0, kLogLibRootCheck,
-                          "The name of the selected link folder is empty.", &aliasEdit);
-        }
-        if (aliasLength > kMaxAliasLength) {
-            return Reject(kIdsAliasTooLong, __LINE__, 0, kLogLibRootCheck,
-                          "The name of the selected link folder is too long.", &aliasEdit);
-        }
+        if (!CheckLengths(pathLength, alias, pathEdit, aliasEdit)) return 0;
     } else {
         // Another root: it is only stored now, so only what would make the
         // stored value wrong is checked.
@@ -285,18 +278,7 @@ int CPage_General::ValidateRootSlot(CButton& radio, CEdit& pathEdit, CEdit& alia
                           "path is empty.",
                           &pathEdit);
         }
-        if (pathLength > kMaxPathLength) {
-            return Reject(kIdsPathTooLong, __LINE__, 0, kLogLibRootCheck,
-                          "The length of the selected link folder is too long.", &pathEdit);
-        }
-        if (IsBlankText(alias)) {
-            return Reject(kIdsAliasMissing, __LINE__, 0, kLogLibRootCheck,
-                          "The name of the selected link folder is empty.", &aliasEdit);
-        }
-        if (aliasLength > kMaxAliasLength) {
-            return Reject(kIdsAliasTooLong, __LINE__, 0, kLogLibRootCheck,
-                          "The name of the selected link folder is too long.", &aliasEdit);
-        }
+        if (!CheckLengths(pathLength, alias, pathEdit, aliasEdit)) return 0;
         const int index = (slot >= 1 && slot <= 3) ? slot - 1 : 0;
         if (!TextEqualNoCase(path, m_prevPath[index])) {
             const int result = CheckLibRootNesting(path);

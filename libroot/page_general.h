@@ -21,21 +21,21 @@ public:
 
     // "prev" fields: the values when the page started; the sheet updates
     // paths, aliases and the flag after a commit.
-    char m_prevPath[3][MAX_PATH];
-    char m_prevAlias[3][MAX_PATH];
-    int m_prevMessageShow;
-    int m_currentRoot;  // 0, 1 or 2: the current slot
-    int m_prevCurrentRoot;
-    char m_path[3][MAX_PATH];               // filled by the sheet, updated by validation, Browse...
-    char m_alias[3][MAX_PATH];              // aliases (filled by the sheet, updated by validation)
-    int m_inUse[3];                         // 1 when the slot holds a root (set by validation)
-    char m_lastValidatedPath[3][MAX_PATH];  // paths at the last successful validation
-    int m_modified;                         // a change was found by OnOK (or set by the sheet)
-    int m_initialised;                      // 1 once OnInitDialog has run
-    CEdit m_aliasEdit[3];                   // edits 1050, 1051, 1052
-    int m_messageShow;                      // confirmation flag, check box 1019 (hidden)
-    CEdit m_pathEdit[3];                    // edits 1003, 1004, 1006
-    int* m_newRootFlag = nullptr;           // the sheet's new-root flag; may be null
+    char m_prevPath[3][MAX_PATH] = {};
+    char m_prevAlias[3][MAX_PATH] = {};
+    int m_prevMessageShow = 0;
+    int m_currentRoot = 0;  // 0, 1 or 2: the current slot
+    int m_prevCurrentRoot = 0;
+    char m_path[3][MAX_PATH] = {};   // filled by the sheet, updated by validation, Browse...
+    char m_alias[3][MAX_PATH] = {};  // aliases (filled by the sheet, updated by validation)
+    int m_inUse[3] = {};             // 1 when the slot holds a root (set by validation)
+    char m_lastValidatedPath[3][MAX_PATH] = {};  // paths at the last successful validation
+    int m_modified = 0;                          // a change was found by OnOK (or set by the sheet)
+    int m_initialised = 0;                       // 1 once OnInitDialog has run
+    CEdit m_aliasEdit[3];                        // edits 1050, 1051, 1052
+    int m_messageShow = 0;                       // confirmation flag, check box 1019 (hidden)
+    CEdit m_pathEdit[3];                         // edits 1003, 1004, 1006
+    int* m_newRootFlag = nullptr;                // the sheet's new-root flag; may be null
 
     // Validates the three slots (messages, log lines and focus on failure),
     // then the duplicate aliases; on success copies the edits into m_path and
@@ -79,6 +79,7 @@ private:
     // source line, event code, text) and, when given, selects and focuses
     // edit; always returns 0.
     int Reject(UINT textId, int line, int result, int code, const char* logText, CEdit* edit);
+    int CheckLengths(int pathLength, const char* alias, CEdit& pathEdit, CEdit& aliasEdit);
     void SaveWindowOrder();
 
     CButton m_rootRadio[3];    // radios 1054, 1055, 1056

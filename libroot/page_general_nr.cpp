@@ -22,17 +22,7 @@ const UINT kIdsPathTooLong = 4579;
 
 }  // namespace
 
-CPage_GeneralNR::CPage_GeneralNR() : CPropertyPage(IDD) {
-    std::memset(m_prevPath, 0, sizeof m_prevPath);
-    m_prevMessageShow = 0;
-    m_currentRoot = 0;
-    m_prevCurrentRoot = 0;
-    std::memset(m_path, 0, sizeof m_path);
-    m_modified = 0;
-    m_initialised = 0;
-    m_messageShow = 0;
-    m_psp.dwFlags |= PSP_HASHELP;
-}
+CPage_GeneralNR::CPage_GeneralNR() : CPropertyPage(IDD) { m_psp.dwFlags |= PSP_HASHELP; }
 
 CPage_GeneralNR::~CPage_GeneralNR() = default;
 

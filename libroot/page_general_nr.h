@@ -15,16 +15,16 @@ public:
     CPage_GeneralNR();
     ~CPage_GeneralNR() override;
 
-    char m_prevPath[MAX_PATH];  // path when the page started
-    int m_prevMessageShow;      // confirmation flag when the page started
-    int m_currentRoot;          // set to 0 by the sheet, returned to the caller
-    int m_prevCurrentRoot;      // current root when the page started
-    char m_path[MAX_PATH];      // the root path (filled by the sheet, updated by Browse... and
-                                // validation)
-    int m_modified;             // set by OnOK when path or flag changed
-    int m_initialised;          // 1 once OnInitDialog has run
-    CEdit m_pathEdit;           // edit 1003
-    int m_messageShow;          // confirmation flag, check box 1019 (hidden)
+    char m_prevPath[MAX_PATH] = {};  // path when the page started
+    int m_prevMessageShow = 0;       // confirmation flag when the page started
+    int m_currentRoot = 0;           // set to 0 by the sheet, returned to the caller
+    int m_prevCurrentRoot = 0;       // current root when the page started
+    char m_path[MAX_PATH] = {};      // the root path (filled by the sheet, updated by Browse... and
+                                     // validation)
+    int m_modified = 0;              // set by OnOK when path or flag changed
+    int m_initialised = 0;           // 1 once OnInitDialog has run
+    CEdit m_pathEdit;                // edit 1003
+    int m_messageShow = 0;           // confirmation flag, check box 1019 (hidden)
 
     // Reads edit 1003 into m_path and checks it: an existing, writable
     // directory of at most 160 bytes. 1, or 0 after a message.
