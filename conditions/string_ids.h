@@ -1,16 +1,9 @@
 // String-table identifiers that the sort-condition store reads.
 #pragma once
 
-namespace condition_ids {
+#include "resources/resource.h"
 
-// Captions of the naming tokens.
-constexpr unsigned kCaptionButton = 4404;       // "B: Button Name"
-constexpr unsigned kCaptionDate = 4405;         // "D: Date"
-constexpr unsigned kCaptionTime = 4406;         // "T: Time"
-constexpr unsigned kCaptionFaxInfo = 4407;      // "F: FAX information"
-constexpr unsigned kCaptionDestination = 4573;  // "S: Destination Information"
-constexpr unsigned kCaptionSenderInfo = 4574;   // "P: Sender Information"
-constexpr unsigned kCaptionMode = 4575;         // "M: Communication Mode"
+namespace condition_ids {
 
 // First id of each run of three template values (template 1, 2, 3), per
 // kind. Order of the fields in the string table.
@@ -23,11 +16,34 @@ struct TemplateIds {
     unsigned templateName;
 };
 
-constexpr TemplateIds kScannerIds = {4426, 4429, 4432, 4435, 4438, 4441, 4444, 4447, 4450,
-                                     4453, 4456, 4459, 4462, 4459, 4462, 0,    0,    4517};
-constexpr TemplateIds kFaxReceiveIds = {4465, 4468, 4471, 4474, 4477, 4480, 4483, 4486, 4489,
-                                        4492, 4495, 4498, 4501, 4498, 4501, 4504, 4507, 4520};
-constexpr TemplateIds kFaxSendIds = {4526, 4529, 4532, 4535, 4538, 4541, 4544, 4547, 4550,
-                                     4553, 4556, 4498, 4501, 4559, 4562, 4567, 4570, 4523};
+constexpr TemplateIds kScannerIds = {
+    IDS_SCAN_DEF_LIBRARY,     IDS_SCAN_DEF_CABINET,     IDS_SCAN_DEF_BINDER,
+    IDS_SCAN_DEF_INDEX,       IDS_SCAN_DEF_TAG,         IDS_SCAN_DEF_POSITION,
+    IDS_SCAN_DEF_LIBRARY_USE, IDS_SCAN_DEF_CABINET_USE, IDS_SCAN_DEF_BINDER_USE,
+    IDS_SCAN_DEF_INDEX_USE,   IDS_SCAN_DEF_TAG_USE,
+    IDS_SCAN_DEF_DATETYPE,    IDS_SCAN_DEF_DATEWEEK,
+    IDS_SCAN_DEF_DATETYPE,    IDS_SCAN_DEF_DATEWEEK,
+    0,                        0,
+    IDS_TEMPLATE_SCANNER_FIRST};
+constexpr TemplateIds kFaxReceiveIds = {
+    IDS_FAXRX_DEF_LIBRARY,     IDS_FAXRX_DEF_CABINET,     IDS_FAXRX_DEF_BINDER,
+    IDS_FAXRX_DEF_INDEX,       IDS_FAXRX_DEF_TAG,         IDS_FAXRX_DEF_POSITION,
+    IDS_FAXRX_DEF_LIBRARY_USE, IDS_FAXRX_DEF_CABINET_USE, IDS_FAXRX_DEF_BINDER_USE,
+    IDS_FAXRX_DEF_INDEX_USE,   IDS_FAXRX_DEF_TAG_USE,
+    IDS_FAXRX_DEF_DATETYPE,    IDS_FAXRX_DEF_DATEWEEK,
+    IDS_FAXRX_DEF_DATETYPE,    IDS_FAXRX_DEF_DATEWEEK,
+    IDS_FAXRX_DEF_FAX_SEQ,     IDS_FAXRX_DEF_FAX_CHECK,
+    IDS_TEMPLATE_FAX_RECEIVE_FIRST};
+// FAX send templates take their date values from the FAX receive runs; its
+// own date ids are the (empty) read defaults only.
+constexpr TemplateIds kFaxSendIds = {
+    IDS_FAXTX_DEF_LIBRARY,     IDS_FAXTX_DEF_CABINET,     IDS_FAXTX_DEF_BINDER,
+    IDS_FAXTX_DEF_INDEX,       IDS_FAXTX_DEF_TAG,         IDS_FAXTX_DEF_POSITION,
+    IDS_FAXTX_DEF_LIBRARY_USE, IDS_FAXTX_DEF_CABINET_USE, IDS_FAXTX_DEF_BINDER_USE,
+    IDS_FAXTX_DEF_INDEX_USE,   IDS_FAXTX_DEF_TAG_USE,
+    IDS_FAXRX_DEF_DATETYPE,    IDS_FAXRX_DEF_DATEWEEK,
+    IDS_FAXTX_DEF_DATETYPE,    IDS_FAXTX_DEF_DATEWEEK,
+    IDS_FAXTX_DEF_FAX_SEQ,     IDS_FAXTX_DEF_FAX_CHECK,
+    IDS_TEMPLATE_FAX_SEND_FIRST};
 
 }  // namespace condition_ids

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "conditions/list_utils.h"
-#include "conditions/string_ids.h"
 #include "conditions/text_utils.h"
 #include "entry/module_state.h"
+#include "resources/resource.h"
 #include "siblings/glossa.h"
 
 const char* const kFaxItemTokens[kFaxItemCount] = {"@FAX-TSI",    "@FAX-DIALIN", "@FAX-NAME",
@@ -152,14 +152,14 @@ NamingMode ModeOf(int kind, Meaning meaning) {
 }
 
 unsigned CaptionId(int kind, Meaning meaning) {
-    using namespace condition_ids;
     switch (meaning) {
-    case Meaning::Button:      return kCaptionButton;
-    case Meaning::Date:        return kCaptionDate;
-    case Meaning::Time:        return kCaptionTime;
-    case Meaning::InfoList:    return NormalizeKind(kind) == kFaxReceive ? kCaptionFaxInfo : kCaptionSenderInfo;
-    case Meaning::Destination: return kCaptionDestination;
-    case Meaning::CommMode:    return kCaptionMode;
+    case Meaning::Button:      return IDS_CHOICE_BUTTON;
+    case Meaning::Date:        return IDS_CHOICE_DATE;
+    case Meaning::Time:        return IDS_CHOICE_TIME;
+    case Meaning::InfoList:
+        return NormalizeKind(kind) == kFaxReceive ? IDS_CHOICE_FAX_INFO : IDS_CHOICE_SENDER_INFO;
+    case Meaning::Destination: return IDS_CHOICE_DESTINATION;
+    case Meaning::CommMode:    return IDS_CHOICE_COMM_MODE;
     default:                   return 0;
     }
 }

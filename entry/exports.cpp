@@ -8,10 +8,9 @@
 #include "entry/sheet_rules.h"
 #include "framework/activation_context.h"
 #include "importdest/import_destination_dialog.h"
+#include "resources/resource.h"
 
 namespace {
-
-const UINT kCaption = 4418;  // "Vorda Options"
 
 // Copies a page's path into the caller's 260-byte buffer, terminator included.
 void ReturnPath(char* buffer, const char* path) { lstrcpynA(buffer, path, MAX_PATH); }
@@ -19,7 +18,7 @@ void ReturnPath(char* buffer, const char* path) { lstrcpynA(buffer, path, MAX_PA
 int RunOptionsSheet(int mode, char* rootPath1, char* rootPath2, char* rootPath3,
                     int* currentRootIndex, int* messageShow) {
     char caption[MAX_PATH];
-    LoadResString(kCaption, caption, sizeof caption);
+    LoadResString(IDS_OPTIONS_CAPTION, caption, sizeof caption);
 
     if (!CheckConfigArguments(mode, currentRootIndex, messageShow)) return 0;
     if (rootPath1 == nullptr) return 0;

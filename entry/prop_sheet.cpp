@@ -6,6 +6,7 @@
 #include "entry/module_state.h"
 #include "importdest/import_destination.h"
 #include "libroot/link_folders.h"
+#include "resources/resource.h"
 #include "siblings/glossa.h"
 #include "siblings/messages.h"
 
@@ -14,14 +15,6 @@ namespace {
 const int kApplyButton = 0x3021;
 const int kHelpButton = 9;
 const int kFrench = 1036;
-
-const UINT kCaption = 4418;          // "Vorda Options"
-const UINT kApplyText = 4419;        // "Apply"
-const UINT kRootUnreachable = 4578;  // "Program failed to process binder. ..."
-const UINT kAliasNotSaved = 4583;    // "Failed to save the LibRoot alias. ..."
-const UINT kCannotWriteRoot = 4584;  // "Cannot write to LibRoot folder. ..."
-const UINT kNotUpdated = 4586;       // "Failed to update the LibRoot alias. ..."
-const UINT kNewRootWarning = 4592;   // "Do not edit LibRoot folders and files ..."
 
 const int kPathNotSavedCode = 4099;
 const int kAliasNotSavedCode = 20;
@@ -88,7 +81,7 @@ BOOL CPropSheet::OnInitDialog() {
     m_newRootFlag = 0;
 
     char applyText[MAX_PATH];
-    LoadResString(kApplyText, applyText, sizeof applyText);
+    LoadResString(IDS_APPLY, applyText, sizeof applyText);
     ::SetDlgItemTextA(m_hWnd, kApplyButton, applyText);
     if ((GetDefaultLangId() & 0xFFFF) == kFrench) ::SetDlgItemTextA(m_hWnd, kHelpButton, "?");
 
@@ -182,14 +175,14 @@ int CPropSheet::CommitLibRootAndImport(bool apply) {
         if (!WriteRoots(true)) return 0;
         if (m_newRootFlag) {
             SetActivePage(0);
-            ShowMessage(m_hWnd, kCaption, kNewRootWarning, kMessageInformation);
+            ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION, IDS_ROOT_EDIT_WARNING, kMessageInformation);
             // After OK the sheet closes anyway.
             if (apply) m_newRootFlag = 0;
         }
         if (!FinishRoots()) return 0;
     }
     if (m_lumoraPage.fields.initialised && !WriteImportDestination()) {
-        ShowMessage(m_hWnd, kCaption, kNotUpdated, kMessageWarning);
+        ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION, IDS_SETTINGS_UPDATE_FAILED, kMessageWarning);
         return 0;
     }
     return 1;
@@ -217,7 +210,7 @@ int CPropSheet::WriteRoots(bool logged) {
                 LogFailure(kLogSource, 0, __LINE__, kPathNotSavedCode,
                            "The function of SetLinkPath is failed.");
             }
-            ShowMessage(m_hWnd, kCaption, kNotUpdated, kMessageWarning);
+            ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION, IDS_SETTINGS_UPDATE_FAILED, kMessageWarning);
             FocusField(page.m_pathEdit[slot], select);
             return 0;
         }
@@ -227,7 +220,7 @@ int CPropSheet::WriteRoots(bool logged) {
                 LogFailure(kLogSource, 0, __LINE__, kAliasNotSavedCode,
                            "The function of SetLinkName is failed.");
             }
-            ShowMessage(m_hWnd, kCaption, kAliasNotSaved, kMessageWarning);
+            ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION, IDS_ALIAS_SAVE_FAILED, kMessageWarning);
             FocusField(page.m_aliasEdit[slot], select);
             return 0;
         }
@@ -237,7 +230,7 @@ int CPropSheet::WriteRoots(bool logged) {
             LogFailure(kLogSource, 0, __LINE__, kPathNotSavedCode,
                        "The function of SetMessageShowFlag is failed.");
         }
-        ShowMessage(m_hWnd, kCaption, kNotUpdated, kMessageWarning);
+        ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION, IDS_SETTINGS_UPDATE_FAILED, kMessageWarning);
         return 0;
     }
     return 1;
@@ -256,7 +249,8 @@ int CPropSheet::FinishRoots() {
     for (int slot = 0; slot < 3; ++slot) {
         const int result = EnsureCertFolder(page.m_path[slot]);
         if (result == 1 || result == 2) {
-            ShowMessage(m_hWnd, kCaption, result == 1 ? kRootUnreachable : kCannotWriteRoot,
+            ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION,
+                        result == 1 ? IDS_ROOT_INACCESSIBLE : IDS_ROOT_NOT_WRITABLE,
                         kMessageWarning);
             FocusField(page.m_pathEdit[slot], false);
             return 0;

@@ -1,10 +1,11 @@
 #include "entry/vorda_env_app.h"
 
 #include "entry/module_state.h"
+#include "resources/resource.h"
 #include "siblings/glossa.h"
 #include "siblings/vorda_common.h"
 
-const char kLaunchWindowClass[] = "LumoraLaunchWndClass_Set";
+const char kLaunchWindowClass[] = IMPORT_DEST_WINDOW_CLASS;
 
 int RegisterLaunchWindowClass(HINSTANCE module) {
     WNDCLASSA known;

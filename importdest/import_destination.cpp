@@ -16,15 +16,15 @@ const char kConfirmationKey[] = "ShowMsg";
 
 int RadioOfDestination(int destination) {
     switch (destination) {
-        case kWorkArea: return kWorkAreaRadio;
-        case kSelectedBinder: return kSelectedBinderRadio;
-        case kBinderDialog: return kBinderDialogRadio;
+        case kWorkArea: return IDC_IMPORT_WORKAREA;
+        case kSelectedBinder: return IDC_IMPORT_SELECTED_BINDER;
+        case kBinderDialog: return IDC_IMPORT_BINDER_DIALOG;
         default: return 0;
     }
 }
 
 void EnableConfirmation(HWND window, BOOL enable) {
-    if (HWND check = GetDlgItem(window, kConfirmEachTimeCheck)) EnableWindow(check, enable);
+    if (HWND check = GetDlgItem(window, IDC_IMPORT_CONFIRM)) EnableWindow(check, enable);
 }
 
 }  // namespace
@@ -63,12 +63,12 @@ int MakeSettingsBackupPath(const char* iniPath, char* out) {
 void CheckDestinationRadio(HWND window, int destination) {
     const int checked = RadioOfDestination(destination);
     if (checked == 0) return;
-    CheckRadioButton(window, kWorkAreaRadio, kBinderDialogRadio, checked);
+    CheckRadioButton(window, IDC_IMPORT_WORKAREA, IDC_IMPORT_BINDER_DIALOG, checked);
 }
 
 void ExchangeImportDestination(CDataExchange* dx, ImportDestinationFields& fields) {
-    DDX_Check(dx, kConfirmEachTimeCheck, fields.confirmation);
-    DDX_Radio(dx, kWorkAreaRadio, fields.destination);
+    DDX_Check(dx, IDC_IMPORT_CONFIRM, fields.confirmation);
+    DDX_Radio(dx, IDC_IMPORT_WORKAREA, fields.destination);
 }
 
 void StartImportDestination(HWND window, ImportDestinationFields& fields) {
@@ -82,9 +82,9 @@ void StartImportDestination(HWND window, ImportDestinationFields& fields) {
 int ChooseImportDestination(HWND window, ImportDestinationFields& fields, int radioId) {
     int destination;
     switch (radioId) {
-        case kWorkAreaRadio: destination = kWorkArea; break;
-        case kSelectedBinderRadio: destination = kSelectedBinder; break;
-        case kBinderDialogRadio: destination = kBinderDialog; break;
+        case IDC_IMPORT_WORKAREA: destination = kWorkArea; break;
+        case IDC_IMPORT_SELECTED_BINDER: destination = kSelectedBinder; break;
+        case IDC_IMPORT_BINDER_DIALOG: destination = kBinderDialog; break;
         default: return 0;
     }
     const int moved = fields.destination != destination ? 1 : 0;

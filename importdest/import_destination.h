@@ -1,11 +1,12 @@
 // Where documents from the desktop document scanner go when neither the
 // viewer nor the WorkArea window is open, and whether the user confirms each
 // WorkArea import. The sheet's page and the stand-alone dialog share dialog
-// template 4417, the fields below and every operation in this file.
+// template IDD_IMPORT_DEST, the fields below and every operation in this file.
 #pragma once
 #include <windows.h>
 
 #include "framework/data_exchange.h"
+#include "resources/resource.h"
 
 // "OutputStyle" of section "Lumora".
 enum ImportDestination {
@@ -15,12 +16,6 @@ enum ImportDestination {
 };
 
 enum {
-    kImportDestinationTemplate = 4417,
-    kConfirmEachTimeCheck = 1082,      // "Request confirmation each time"
-    kWorkAreaRadio = 1083,             // starts the radio group: destination 0
-    kSelectedBinderRadio = 1084,       // destination 1
-    kBinderDialogRadio = 1085,         // destination 2
-    kImportDestinationHelpButton = 57670,
     kImportDestinationHelpTopic = 190,
 };
 
@@ -30,8 +25,8 @@ struct ImportDestinationFields {
     int changed = 0;            // set on OK when the choice differs from the start
     int startConfirmation = 0;  // confirmation when the window started
     int startDestination = 0;   // destination when the window started
-    int confirmation = 0;       // check box 1082
-    int destination = -1;       // radio group 1083..1085
+    int confirmation = 0;       // check box IDC_IMPORT_CONFIRM
+    int destination = -1;       // radio group IDC_IMPORT_WORKAREA..IDC_IMPORT_BINDER_DIALOG
 };
 
 // Reads "OutputStyle" and "ShowMsg" of section "Lumora" of the settings INI

@@ -5,14 +5,11 @@
 #include "siblings/messages.h"
 
 namespace {
-const UINT kDialogCaption = 4588;   // "Lumora -> Vorda"
-const UINT kOptionsCaption = 4418;  // "Vorda Options"
-const UINT kSaveFailed = 4586;      // "Failed to update the LibRoot alias. ..."
 const int kSaveFailedCode = 13;
 }  // namespace
 
 ImportDestinationDialog::ImportDestinationDialog(HWND owner)
-    : CDialog(kImportDestinationTemplate), m_owner(owner) {
+    : CDialog(IDD_IMPORT_DEST), m_owner(owner) {
     ReadImportDestination(&fields.destination, &fields.confirmation);
 }
 
@@ -23,10 +20,10 @@ void ImportDestinationDialog::DoDataExchange(CDataExchange* dx) {
 BOOL ImportDestinationDialog::OnInitDialog() {
     const BOOL result = CDialog::OnInitDialog();
     char caption[MAX_PATH];
-    LoadResString(kDialogCaption, caption, sizeof caption);
+    LoadResString(IDS_IMPORT_DEST_CAPTION, caption, sizeof caption);
     ::SetWindowTextA(m_hWnd, caption);
     StartImportDestination(m_hWnd, fields);
-    const int shown[] = {kImportDestinationHelpButton, IDOK, IDCANCEL};
+    const int shown[] = {IDC_IMPORT_HELP, IDOK, IDCANCEL};
     for (int id : shown) {
         if (HWND button = GetDlgItem(id)) ::ShowWindow(button, SW_SHOW);
     }
@@ -37,15 +34,15 @@ BOOL ImportDestinationDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) != BN_CLICKED) return CDialog::OnCommand(wParam, lParam);
     const int id = LOWORD(wParam);
     switch (id) {
-        case kConfirmEachTimeCheck:
+        case IDC_IMPORT_CONFIRM:
             UpdateData(TRUE);
             return TRUE;
-        case kWorkAreaRadio:
-        case kSelectedBinderRadio:
-        case kBinderDialogRadio:
+        case IDC_IMPORT_WORKAREA:
+        case IDC_IMPORT_SELECTED_BINDER:
+        case IDC_IMPORT_BINDER_DIALOG:
             ChooseImportDestination(m_hWnd, fields, id);
             return TRUE;
-        case kImportDestinationHelpButton:
+        case IDC_IMPORT_HELP:
             ShowHelp();
             return TRUE;
         default:
@@ -60,7 +57,7 @@ void ImportDestinationDialog::OnOK() {
         return;
     }
     LogFailure("LumoraPage", 0, __LINE__, kSaveFailedCode, "Failed to save info to ini file.");
-    ShowMessage(m_hWnd, kOptionsCaption, kSaveFailed, kMessageWarning);
+    ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION, IDS_SETTINGS_UPDATE_FAILED, kMessageWarning);
 }
 
 int ImportDestinationDialog::SaveImportDestination() {

@@ -1,6 +1,6 @@
 #include "importdest/lumora_page.h"
 
-CPage_Lumora::CPage_Lumora() : CPropertyPage(kImportDestinationTemplate) {
+CPage_Lumora::CPage_Lumora() : CPropertyPage(IDD_IMPORT_DEST) {
     m_psp.dwFlags |= PSP_HASHELP;
 }
 
@@ -16,16 +16,16 @@ BOOL CPage_Lumora::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) != BN_CLICKED) return CPropertyPage::OnCommand(wParam, lParam);
     const int id = LOWORD(wParam);
     switch (id) {
-        case kConfirmEachTimeCheck:
+        case IDC_IMPORT_CONFIRM:
             SetModified(TRUE);
             UpdateData(TRUE);
             return TRUE;
-        case kWorkAreaRadio:
-        case kSelectedBinderRadio:
-        case kBinderDialogRadio:
+        case IDC_IMPORT_WORKAREA:
+        case IDC_IMPORT_SELECTED_BINDER:
+        case IDC_IMPORT_BINDER_DIALOG:
             if (ChooseImportDestination(m_hWnd, fields, id)) SetModified(TRUE);
             return TRUE;
-        case kImportDestinationHelpButton:
+        case IDC_IMPORT_HELP:
             // The template's own Help button opens this tab's topic, as the
             // sheet's Help button does.
             ShowImportDestinationHelp(m_hWnd);

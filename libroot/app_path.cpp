@@ -5,19 +5,19 @@
 #include <cstring>
 
 #include "entry/module_state.h"
+#include "resources/resource.h"
 #include "siblings/vorda_common.h"
 
 namespace {
 const char kAppPathsKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VordaMonoTavo.exe";
-const UINT kIdsRegistryKeyMissing = 4516;
 }  // namespace
 
 int GetAppPath(char* out) {
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kAppPathsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
         char text[MAX_PATH];
-        LoadResString(kIdsRegistryKeyMissing, text, sizeof text);
+        LoadResString(IDS_NO_REGISTRY_KEY, text, sizeof text);
         ShowMessageText(text, MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST, -1);
         return 0;
     }

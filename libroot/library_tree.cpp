@@ -5,10 +5,9 @@
 #include <vector>
 
 #include "entry/module_state.h"
+#include "resources/resource.h"
 
 namespace {
-
-const UINT kIdsTemporaryBinder = 4576;
 
 // The value of section/key of iniPath, cut to the list buffer.
 std::string ReadList(const char* iniPath, const char* section, const char* key) {
@@ -104,7 +103,7 @@ int32_t FillComboFromBinderList(HWND dialog, int comboId, const char* libRoot, c
     EntryArray entries;
     const int32_t result = ReadBinderEntries(libRoot, library, cabinet, &entries);
     char temporary[MAX_PATH];
-    LoadResString(kIdsTemporaryBinder, temporary, sizeof temporary);
+    LoadResString(IDS_TEMPORARY_BINDER, temporary, sizeof temporary);
     HWND combo = GetDlgItem(dialog, comboId);
     SendMessageA(combo, CB_RESETCONTENT, 0, 0);
     for (const ListEntry& entry : entries) {

@@ -6,6 +6,7 @@
 #include "entry/module_state.h"
 #include "libroot/app_path.h"
 #include "libroot/path_text.h"
+#include "resources/resource.h"
 #include "siblings/vorda_common.h"
 
 namespace {
@@ -14,7 +15,6 @@ const char kFolderSection[] = "Folder";
 const char kMessageShowSection[] = "MessageShow";
 const char kRsltFolder[] = "Rslt";
 const char kCertFolder[] = "CERT";
-const UINT kIdsDefaultAliasBase = 4587;  // "LibRoot-"
 
 bool ValidSlot(int slot) { return slot >= 1 && slot <= 3; }
 
@@ -48,7 +48,7 @@ void GetLinkName(char* alias, int slot, int useDefault, HWND owner) {
     char fallback[MAX_PATH] = {};
     if (useDefault) {
         char base[MAX_PATH];
-        LoadResString(kIdsDefaultAliasBase, base, sizeof base);
+        LoadResString(IDS_DEFAULT_ALIAS_PREFIX, base, sizeof base);
         std::snprintf(fallback, sizeof fallback, "%s%d", base, slot);
     }
 

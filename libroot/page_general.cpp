@@ -6,33 +6,20 @@
 #include "entry/module_state.h"
 #include "libroot/folder_browser.h"
 #include "libroot/path_text.h"
+#include "resources/resource.h"
 #include "siblings/messages.h"
 #include "siblings/vorda_common.h"
 
 namespace {
 
-// Controls of dialog 4403, by slot.
-const int kRadioIds[3] = {1054, 1055, 1056};
-const int kPathEditIds[3] = {1003, 1004, 1006};
-const int kBrowseIds[3] = {1024, 1026, 1027};
-const int kAliasEditIds[3] = {1050, 1051, 1052};
-const int kConfirmCheckId = 1019;
-const int kZOrderViewCheckId = 1020;
-const int kZOrderWordDeskCheckId = 1021;
+// Controls of dialog IDD_LIBROOT, by slot.
+const int kRadioIds[3] = {IDC_ROOT1_CURRENT, IDC_ROOT2_CURRENT, IDC_ROOT3_CURRENT};
+const int kPathEditIds[3] = {IDC_ROOT1_PATH, IDC_ROOT2_PATH, IDC_ROOT3_PATH};
+const int kBrowseIds[3] = {IDC_ROOT1_BROWSE, IDC_ROOT2_BROWSE, IDC_ROOT3_BROWSE};
+const int kAliasEditIds[3] = {IDC_ROOT1_ALIAS, IDC_ROOT2_ALIAS, IDC_ROOT3_ALIAS};
 
 const int kMaxPathLength = 160;
 const int kMaxAliasLength = 30;
-
-// String table.
-const UINT kIdsCaption = 4418;
-const UINT kIdsBrowseTitle = 4577;
-const UINT kIdsNotAccessible = 4578;
-const UINT kIdsPathTooLong = 4579;
-const UINT kIdsAliasMissing = 4580;
-const UINT kIdsAliasTooLong = 4581;
-const UINT kIdsAliasDuplicated = 4582;
-const UINT kIdsInsideWorkArea = 4593;
-const UINT kIdsNested = 4594;
 
 // Event codes of the diagnostic log.
 const int kLogLibRootCheck = 19;
@@ -94,9 +81,9 @@ void CPage_General::DoDataExchange(CDataExchange* dx) {
         DDX_Control(dx, kPathEditIds[i], m_pathEdit[i]);
         DDX_Control(dx, kRadioIds[i], m_rootRadio[i]);
     }
-    DDX_Control(dx, kZOrderViewCheckId, m_zOrderView);
-    DDX_Control(dx, kZOrderWordDeskCheckId, m_zOrderWordDesk);
-    DDX_Check(dx, kConfirmCheckId, m_messageShow);
+    DDX_Control(dx, IDC_ROOT_ZORDER_VIEW, m_zOrderView);
+    DDX_Control(dx, IDC_ROOT_ZORDER_WORKAREA, m_zOrderWordDesk);
+    DDX_Check(dx, IDC_ROOT_MESSAGE_SHOW, m_messageShow);
 }
 
 BOOL CPage_General::OnInitDialog() {
@@ -143,7 +130,8 @@ BOOL CPage_General::OnCommand(WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     if (code == BN_CLICKED &&
-        (id == kConfirmCheckId || id == kZOrderViewCheckId || id == kZOrderWordDeskCheckId)) {
+        (id == IDC_ROOT_MESSAGE_SHOW || id == IDC_ROOT_ZORDER_VIEW ||
+         id == IDC_ROOT_ZORDER_WORKAREA)) {
         SetModified(TRUE);
         return TRUE;
     }
@@ -167,7 +155,7 @@ void CPage_General::UpdateRootRadios() {
 
 void CPage_General::BrowseRoot(CEdit& edit, char* pathField) {
     char title[MAX_PATH];
-    LoadResString(kIdsBrowseTitle, title, sizeof title);
+    LoadResString(IDS_BROWSE_ROOT_TITLE, title, sizeof title);
     char folder[MAX_PATH] = {};
     edit.GetWindowText(folder, sizeof folder);
     if (!BrowseForFolder(m_hWnd, title, folder, folder)) return;
@@ -178,7 +166,7 @@ void CPage_General::BrowseRoot(CEdit& edit, char* pathField) {
 
 int CPage_General::Reject(UINT textId, int line, int result, int code, const char* logText,
                           CEdit* edit) {
-    ShowMessage(m_hWnd, kIdsCaption, textId, kMessageWarning);
+    ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION, textId, kMessageWarning);
     LogFailure(kLogSource, result, line, code, logText);
     if (edit != nullptr) edit->SelectAndFocus();
     return 0;
@@ -194,15 +182,15 @@ void CPage_General::SaveWindowOrder() {
 int CPage_General::CheckLengths(int pathLength, const char* alias, CEdit& pathEdit,
                                 CEdit& aliasEdit) {
     if (pathLength > kMaxPathLength) {
-        return Reject(kIdsPathTooLong, __LINE__, 0, kLogLibRootCheck,
+        return Reject(IDS_ROOT_TOO_LONG, __LINE__, 0, kLogLibRootCheck,
                       "The length of the selected link folder is too long.", &pathEdit);
     }
     if (IsBlankText(alias)) {
-        return Reject(kIdsAliasMissing, __LINE__, 0, kLogLibRootCheck,
+        return Reject(IDS_ALIAS_REQUIRED, __LINE__, 0, kLogLibRootCheck,
                       "The name of the selected link folder is empty.", &aliasEdit);
     }
     if (static_cast<int>(std::strlen(alias)) > kMaxAliasLength) {
-        return Reject(kIdsAliasTooLong, __LINE__, 0, kLogLibRootCheck,
+        return Reject(IDS_ALIAS_TOO_LONG, __LINE__, 0, kLogLibRootCheck,
                       "The name of the selected link folder is too long.", &aliasEdit);
     }
     return 1;
@@ -220,21 +208,21 @@ int CPage_General::ValidateRootSlot(CButton& radio, CEdit& pathEdit, CEdit& alia
     if (radio.GetCheck() == BST_CHECKED) {
         // The current root must be usable right now.
         if (path[0] == '\0') {
-            return Reject(kIdsNotAccessible, __LINE__, 0, kLogLibRootCheck,
+            return Reject(IDS_ROOT_INACCESSIBLE, __LINE__, 0, kLogLibRootCheck,
                           "The selected link folder is empty.", &pathEdit);
         }
         int result = CheckNetworkFolder(path);
         if (result != 0) {
-            return Reject(kIdsNotAccessible, __LINE__, result, kLogLibRootCheck,
+            return Reject(IDS_ROOT_INACCESSIBLE, __LINE__, result, kLogLibRootCheck,
                           "Cannot connect the network link folder. ", &pathEdit);
         }
         result = CheckLibRootNesting(path);
         if (result == -1 || result == -2) {
-            return Reject(kIdsNotAccessible, __LINE__, result, kLogLibRootCheck,
+            return Reject(IDS_ROOT_INACCESSIBLE, __LINE__, result, kLogLibRootCheck,
                           "Cannot connect the network link folder. ", &pathEdit);
         }
         if (result != 0) {
-            return Reject(kIdsNested, __LINE__, result, kLogInvalidPath,
+            return Reject(IDS_ROOT_NESTED, __LINE__, result, kLogInvalidPath,
                           "Invalid link folder path. ", &pathEdit);
         }
         int inside = 0;
@@ -243,7 +231,7 @@ int CPage_General::ValidateRootSlot(CButton& radio, CEdit& pathEdit, CEdit& alia
             LogFailure(kLogSource, result, __LINE__, kLogLibRootCheck,
                        "Cannot get workdesk path. ");
         } else if (inside != 0) {
-            return Reject(kIdsInsideWorkArea, __LINE__, 0, kLogLibRootCheck,
+            return Reject(IDS_ROOT_IN_WORKAREA, __LINE__, 0, kLogLibRootCheck,
                           "LinkFolder path is same with workdesk path. ", &pathEdit);
         }
         result = ChangeFolderIcon_EnvSet(path);
@@ -255,12 +243,12 @@ int CPage_General::ValidateRootSlot(CButton& radio, CEdit& pathEdit, CEdit& alia
         // write test below rejects it.
         const DWORD attributes = GetFileAttributesA(path);
         if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-            return Reject(kIdsNotAccessible, __LINE__, 0, kLogLibRootCheck,
+            return Reject(IDS_ROOT_INACCESSIBLE, __LINE__, 0, kLogLibRootCheck,
                           "The selected link folder is readonly or is not directory. ", &pathEdit);
         }
         char probe[MAX_PATH];
         if (GetTempFileNameA(path, "Chk", 0, probe) == 0) {
-            return Reject(kIdsNotAccessible, __LINE__, 0, kLogLibRootCheck,
+            return Reject(IDS_ROOT_INACCESSIBLE, __LINE__, 0, kLogLibRootCheck,
                           "The selected link folder is readonly or is not directory. ", &pathEdit);
         }
         DeleteFileA(probe);
@@ -273,7 +261,7 @@ int CPage_General::ValidateRootSlot(CButton& radio, CEdit& pathEdit, CEdit& alia
                 if (inUse != nullptr) *inUse = 0;
                 return 1;
             }
-            return Reject(kIdsNotAccessible, __LINE__, 0, kLogLibRootCheck,
+            return Reject(IDS_ROOT_INACCESSIBLE, __LINE__, 0, kLogLibRootCheck,
                           "The name of the selected link folder is not empty,but the link folder's "
                           "path is empty.",
                           &pathEdit);
@@ -283,7 +271,7 @@ int CPage_General::ValidateRootSlot(CButton& radio, CEdit& pathEdit, CEdit& alia
         if (!TextEqualNoCase(path, m_prevPath[index])) {
             const int result = CheckLibRootNesting(path);
             if (result != 0 && result != -1 && result != -2) {
-                return Reject(kIdsNested, __LINE__, result, kLogInvalidPath,
+                return Reject(IDS_ROOT_NESTED, __LINE__, result, kLogInvalidPath,
                               "Invalid link folder path. ", &pathEdit);
             }
         }
@@ -293,7 +281,7 @@ int CPage_General::ValidateRootSlot(CButton& radio, CEdit& pathEdit, CEdit& alia
             LogFailure(kLogSource, result, __LINE__, kLogLibRootCheck,
                        "Cannot get workdesk path. ");
         } else if (inside != 0) {
-            return Reject(kIdsInsideWorkArea, __LINE__, 0, kLogLibRootCheck,
+            return Reject(IDS_ROOT_IN_WORKAREA, __LINE__, 0, kLogLibRootCheck,
                           "LinkFolder path is same with workdesk path. ", &pathEdit);
         }
     }
@@ -321,7 +309,7 @@ int CPage_General::ValidateRoots() {
         const int a = pair[0];
         const int b = pair[1];
         if (m_inUse[a] && m_inUse[b] && std::strcmp(aliases[a], aliases[b]) == 0) {
-            return Reject(kIdsAliasDuplicated, __LINE__, 0, kLogLibRootCheck,
+            return Reject(IDS_ALIAS_DUPLICATED, __LINE__, 0, kLogLibRootCheck,
                           "The name of the link folder is duplicated.", &m_aliasEdit[a]);
         }
     }

@@ -1,4 +1,4 @@
-// "LibRoot Folders" page of the options sheet (dialog 4403): up to three
+// "LibRoot Folders" page of the options sheet (dialog IDD_LIBROOT): up to three
 // LibRoot folders, each with an alias, one of them current, and the two
 // window-order preferences of the main application.
 //
@@ -11,10 +11,11 @@
 
 #include "framework/controls.h"
 #include "framework/property_page.h"
+#include "resources/resource.h"
 
 class CPage_General : public CPropertyPage {
 public:
-    enum { IDD = 4403 };
+    enum { IDD = IDD_LIBROOT };
 
     CPage_General();
     ~CPage_General() override;
@@ -32,9 +33,9 @@ public:
     char m_lastValidatedPath[3][MAX_PATH] = {};  // paths at the last successful validation
     int m_modified = 0;                          // a change was found by OnOK (or set by the sheet)
     int m_initialised = 0;                       // 1 once OnInitDialog has run
-    CEdit m_aliasEdit[3];                        // edits 1050, 1051, 1052
-    int m_messageShow = 0;                       // confirmation flag, check box 1019 (hidden)
-    CEdit m_pathEdit[3];                         // edits 1003, 1004, 1006
+    CEdit m_aliasEdit[3];                        // edits IDC_ROOT1_ALIAS..IDC_ROOT3_ALIAS
+    int m_messageShow = 0;                       // hidden check box IDC_ROOT_MESSAGE_SHOW
+    CEdit m_pathEdit[3];                         // edits IDC_ROOT1_PATH..IDC_ROOT3_PATH
     int* m_newRootFlag = nullptr;                // the sheet's new-root flag; may be null
 
     // Validates the three slots (messages, log lines and focus on failure),
@@ -46,7 +47,7 @@ public:
     // root and 0 when it is empty. 1 when acceptable, 0 after a message.
     int ValidateRootSlot(CButton& radio, CEdit& pathEdit, CEdit& aliasEdit, char* aliasOut,
                          int* inUse, int slot);
-    // Checks radio 1054 + m_currentRoot and clears the other two.
+    // Checks radio IDC_ROOT1_CURRENT + m_currentRoot and clears the other two.
     void UpdateRootRadios();
     // Browse... handler: lets the user choose a folder for edit/pathField.
     void BrowseRoot(CEdit& edit, char* pathField);
@@ -82,7 +83,7 @@ private:
     int CheckLengths(int pathLength, const char* alias, CEdit& pathEdit, CEdit& aliasEdit);
     void SaveWindowOrder();
 
-    CButton m_rootRadio[3];    // radios 1054, 1055, 1056
-    CButton m_zOrderView;      // check box 1020
-    CButton m_zOrderWordDesk;  // check box 1021
+    CButton m_rootRadio[3];    // radios IDC_ROOT1_CURRENT..IDC_ROOT3_CURRENT
+    CButton m_zOrderView;      // check box IDC_ROOT_ZORDER_VIEW
+    CButton m_zOrderWordDesk;  // check box IDC_ROOT_ZORDER_WORKAREA
 };

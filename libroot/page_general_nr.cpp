@@ -5,20 +5,12 @@
 #include "entry/module_state.h"
 #include "libroot/folder_browser.h"
 #include "libroot/path_text.h"
+#include "resources/resource.h"
 #include "siblings/messages.h"
 
 namespace {
 
-const int kPathEditId = 1003;
-const int kBrowseId = 1024;
-const int kConfirmCheckId = 1019;
-
 const size_t kMaxPathLength = 160;
-
-const UINT kIdsCaption = 4418;
-const UINT kIdsBrowseTitle = 4577;
-const UINT kIdsNotAccessible = 4578;
-const UINT kIdsPathTooLong = 4579;
 
 }  // namespace
 
@@ -28,8 +20,8 @@ CPage_GeneralNR::~CPage_GeneralNR() = default;
 
 void CPage_GeneralNR::DoDataExchange(CDataExchange* dx) {
     CPropertyPage::DoDataExchange(dx);
-    DDX_Control(dx, kPathEditId, m_pathEdit);
-    DDX_Check(dx, kConfirmCheckId, m_messageShow);
+    DDX_Control(dx, IDC_GENERAL_PATH, m_pathEdit);
+    DDX_Check(dx, IDC_GENERAL_MESSAGE_SHOW, m_messageShow);
 }
 
 BOOL CPage_GeneralNR::OnInitDialog() {
@@ -45,11 +37,12 @@ BOOL CPage_GeneralNR::OnInitDialog() {
 BOOL CPage_GeneralNR::OnCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const int code = HIWORD(wParam);
-    if (code == BN_CLICKED && id == kBrowseId) {
+    if (code == BN_CLICKED && id == IDC_GENERAL_BROWSE) {
         BrowseRoot(m_pathEdit, m_path);
         return TRUE;
     }
-    if ((code == BN_CLICKED && id == kConfirmCheckId) || (code == EN_CHANGE && id == kPathEditId)) {
+    if ((code == BN_CLICKED && id == IDC_GENERAL_MESSAGE_SHOW) ||
+        (code == EN_CHANGE && id == IDC_GENERAL_PATH)) {
         SetModified(TRUE);
         return TRUE;
     }
@@ -58,7 +51,7 @@ BOOL CPage_GeneralNR::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 void CPage_GeneralNR::BrowseRoot(CEdit& edit, char* pathField) {
     char title[MAX_PATH];
-    LoadResString(kIdsBrowseTitle, title, sizeof title);
+    LoadResString(IDS_BROWSE_ROOT_TITLE, title, sizeof title);
     char folder[MAX_PATH] = {};
     edit.GetWindowText(folder, sizeof folder);
     if (!BrowseForFolder(m_hWnd, title, folder, folder)) return;
@@ -72,7 +65,7 @@ int CPage_GeneralNR::ValidateSingleRoot() {
 
     m_pathEdit.GetWindowText(m_path, sizeof m_path);
     if (m_path[0] == '\0') {
-        ShowMessage(m_hWnd, kIdsCaption, kIdsNotAccessible, kMessageWarning);
+        ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION, IDS_ROOT_INACCESSIBLE, kMessageWarning);
         m_pathEdit.SetFocus();
         return 0;
     }
@@ -82,11 +75,11 @@ int CPage_GeneralNR::ValidateSingleRoot() {
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
         (attributes & FILE_ATTRIBUTE_READONLY) == 0) {
         if (std::strlen(m_path) <= kMaxPathLength) return 1;
-        ShowMessage(m_hWnd, kIdsCaption, kIdsPathTooLong, kMessageWarning);
+        ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION, IDS_ROOT_TOO_LONG, kMessageWarning);
         m_pathEdit.SetFocus();
         return 0;
     }
-    ShowMessage(m_hWnd, kIdsCaption, kIdsNotAccessible, kMessageWarning);
+    ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION, IDS_ROOT_INACCESSIBLE, kMessageWarning);
     m_pathEdit.SetFocus();
     return 0;
 }

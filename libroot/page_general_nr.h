@@ -1,4 +1,4 @@
-// "General" page of the options sheet in the single-root mode (dialog 4407):
+// "General" page of the options sheet in the single-root mode (dialog IDD_GENERAL):
 // one Library Root folder and the hidden confirmation flag. Nothing is
 // stored here; the sheet hands m_path, m_messageShow and m_currentRoot back
 // to the caller, and m_modified as the result.
@@ -7,10 +7,11 @@
 
 #include "framework/controls.h"
 #include "framework/property_page.h"
+#include "resources/resource.h"
 
 class CPage_GeneralNR : public CPropertyPage {
 public:
-    enum { IDD = 4407 };
+    enum { IDD = IDD_GENERAL };
 
     CPage_GeneralNR();
     ~CPage_GeneralNR() override;
@@ -23,10 +24,10 @@ public:
                                      // validation)
     int m_modified = 0;              // set by OnOK when path or flag changed
     int m_initialised = 0;           // 1 once OnInitDialog has run
-    CEdit m_pathEdit;                // edit 1003
-    int m_messageShow = 0;           // confirmation flag, check box 1019 (hidden)
+    CEdit m_pathEdit;                // edit IDC_GENERAL_PATH
+    int m_messageShow = 0;           // confirmation flag, IDC_GENERAL_MESSAGE_SHOW (hidden)
 
-    // Reads edit 1003 into m_path and checks it: an existing, writable
+    // Reads edit IDC_GENERAL_PATH into m_path and checks it: an existing, writable
     // directory of at most 160 bytes. 1, or 0 after a message.
     int ValidateSingleRoot();
     // Browse... handler: lets the user choose a folder for edit/pathField.

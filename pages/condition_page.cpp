@@ -1,8 +1,10 @@
 #include "pages/condition_page.h"
 
-const ConditionFamily kScannerFamily = {kScanner, 4404};
-const ConditionFamily kFaxReceiveFamily = {kFaxReceive, 4401};
-const ConditionFamily kFaxSendFamily = {kFaxSend, 4402};
+#include "resources/resource.h"
+
+const ConditionFamily kScannerFamily = {kScanner, IDD_SCANNER};
+const ConditionFamily kFaxReceiveFamily = {kFaxReceive, IDD_FAX_RECEIVE};
+const ConditionFamily kFaxSendFamily = {kFaxSend, IDD_FAX_SEND};
 
 const ConditionFamily& FamilyOfKind(int kind) {
     if (kind == kScanner) return kScannerFamily;
