@@ -6,7 +6,10 @@
 
 #include <cstring>
 
+#include "entry/module_state.h"
+#include "framework/controls.h"
 #include "libroot/path_text.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -101,4 +104,15 @@ int BrowseForFolder(HWND owner, const char* title, char* path, const char* initi
     CoTaskMemFree(desktop);
     if (SUCCEEDED(ole)) OleUninitialize();
     return result;
+}
+
+void BrowseRootFolder(HWND owner, CEdit& edit, char* pathField) {
+    char title[MAX_PATH];
+    LoadResString(IDS_BROWSE_ROOT_TITLE, title, sizeof title);
+    char folder[MAX_PATH] = {};
+    edit.GetWindowText(folder, sizeof folder);
+    if (!BrowseForFolder(owner, title, folder, folder)) return;
+    CopyText(pathField, MAX_PATH, folder);
+    edit.SetWindowText(folder);
+    edit.SetFocus();
 }

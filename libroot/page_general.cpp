@@ -154,14 +154,7 @@ void CPage_General::UpdateRootRadios() {
 }
 
 void CPage_General::BrowseRoot(CEdit& edit, char* pathField) {
-    char title[MAX_PATH];
-    LoadResString(IDS_BROWSE_ROOT_TITLE, title, sizeof title);
-    char folder[MAX_PATH] = {};
-    edit.GetWindowText(folder, sizeof folder);
-    if (!BrowseForFolder(m_hWnd, title, folder, folder)) return;
-    CopyText(pathField, MAX_PATH, folder);
-    edit.SetWindowText(folder);
-    edit.SetFocus();
+    BrowseRootFolder(m_hWnd, edit, pathField);
 }
 
 int CPage_General::Reject(UINT textId, int line, int result, int code, const char* logText,

@@ -50,14 +50,7 @@ BOOL CPage_GeneralNR::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void CPage_GeneralNR::BrowseRoot(CEdit& edit, char* pathField) {
-    char title[MAX_PATH];
-    LoadResString(IDS_BROWSE_ROOT_TITLE, title, sizeof title);
-    char folder[MAX_PATH] = {};
-    edit.GetWindowText(folder, sizeof folder);
-    if (!BrowseForFolder(m_hWnd, title, folder, folder)) return;
-    CopyText(pathField, MAX_PATH, folder);
-    edit.SetWindowText(folder);
-    edit.SetFocus();
+    BrowseRootFolder(m_hWnd, edit, pathField);
 }
 
 int CPage_GeneralNR::ValidateSingleRoot() {
