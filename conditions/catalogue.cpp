@@ -5,35 +5,14 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/app_path.h"
+#include "base/module_state.h"
+#include "base/paths.h"
+#include "base/text.h"
 #include "conditions/condition_format.h"
 #include "conditions/condition_io.h"
-#include "conditions/text_utils.h"
-#include "entry/module_state.h"
-#include "libroot/app_path.h"
 
 namespace {
-
-// out := the formatted text when it fits in 260 bytes, else empty.
-template <typename... Args>
-int32_t FormatPath(char* out, const char* format, Args... args) {
-    const int length = std::snprintf(out, MAX_PATH, format, args...);
-    if (length < 0 || length >= MAX_PATH) {
-        out[0] = '\0';
-        return 0;
-    }
-    return 1;
-}
-
-std::string TemplateName(int32_t kind, int32_t number) {
-    char name[MAX_PATH];
-    LoadResString(TemplateNameId(kind, number), name, sizeof name);
-    return name;
-}
-
-bool IsPlainFile(const char* path) {
-    const DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
 
 char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -56,73 +35,13 @@ void ReadRecordedPath(int32_t kind, const char* folder, char* out) {
 
 }  // namespace
 
-void MakeConditionPath(int32_t kind, int32_t selector, const char* folder, char* out) {
-    if (folder == nullptr || out == nullptr) return;
-    switch (selector) {
-    case kSelectDivset:
-        FormatPath(out, "%s\\%s", folder, kDivsetFileName);
-        break;
-    case kSelectTemplate1:
-    case kSelectTemplate2:
-    case kSelectTemplate3:
-        FormatPath(out, "%s\\%c%s.INI", folder, KindPrefix(kind), TemplateName(kind, selector).c_str());
-        break;
-    case kSelectWildcard:
-        FormatPath(out, "%s\\%c*.ini", folder, KindPrefix(kind));
-        break;
-    default:
-        FormatPath(out, "%s\\", folder);
-        break;
-    }
-}
-
-int32_t MakeUserConditionPath(int32_t kind, const char* folder, const char* name, char* out) {
-    if (folder == nullptr || name == nullptr || out == nullptr) return 0;
-    return FormatPath(out, "%s\\%c%s.INI", folder, KindPrefix(kind), name);
-}
-
-void ConditionNameFromPath(const char* path, char* name) {
-    if (name == nullptr) return;
-    name[0] = '\0';
-    if (path == nullptr) return;
-    // The file name starts after the last path separator (a trail byte 0x5C
-    // of a double-byte character is none) and the extension at its last ".".
-    const char* fileName = path;
-    const char* dot = nullptr;
-    for (const char* p = path; *p != '\0';) {
-        const size_t step = CharLength(p);
-        if (step == 1 && (*p == '\\' || *p == '/' || *p == ':')) {
-            fileName = p + 1;
-            dot = nullptr;
-        } else if (step == 1 && *p == '.') {
-            dot = p;
-        }
-        p += step;
-    }
-    const char* end = dot != nullptr ? dot : fileName + std::strlen(fileName);
-    if (end == fileName) return;
-    const char* start = fileName + CharLength(fileName);
-    if (start > end) return;
-    const size_t length = static_cast<size_t>(end - start);
-    std::string base(start, length);
-    CopyText(name, MAX_PATH, base.c_str());
-}
-
 int32_t ConditionExists(int32_t kind, const char* name) {
     if (name == nullptr) return 0;
     char folder[MAX_PATH] = {};
     if (!GetAppPath(folder)) return 0;
     char path[MAX_PATH];
     if (!MakeUserConditionPath(kind, folder, name, path)) return 0;
-    return IsPlainFile(path) ? 1 : 0;
-}
-
-int32_t IsTemplateName(const char* name) {
-    if (name == nullptr) return 0;
-    for (int32_t kind = kScanner; kind <= kFaxSend; ++kind)
-        for (int32_t number = 1; number <= 3; ++number)
-            if (SameTextNoCase(name, TemplateName(kind, number).c_str())) return 1;
-    return 0;
+    return IsFile(path) ? 1 : 0;
 }
 
 int32_t ListConditions(int32_t kind, const char* folder, std::vector<std::string>* names) {
@@ -140,9 +59,9 @@ int32_t ListConditions(int32_t kind, const char* folder, std::vector<std::string
     char pattern[MAX_PATH] = {};
     MakeConditionPath(kind, kSelectWildcard, folder, pattern);
     WIN32_FIND_DATAA found;
-    HANDLE find = pattern[0] != '\0'
-        ? FindFirstFileExA(pattern, FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0)
-        : INVALID_HANDLE_VALUE;
+    HANDLE find = pattern[0] != '\0' ? FindFirstFileExA(pattern, FindExInfoBasic, &found,
+                                                        FindExSearchNameMatch, nullptr, 0)
+                                     : INVALID_HANDLE_VALUE;
     if (find != INVALID_HANDLE_VALUE) {
         // Closes the listing on every way out, also when adding a name runs
         // out of memory.

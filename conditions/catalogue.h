@@ -7,36 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "conditions/condition_format.h"
 #include "conditions/sort_condition.h"
-
-// Selectors of MakeConditionPath.
-enum ConditionPathSelector : int32_t {
-    kSelectDivset = 0,     // "DIVSET.ini"
-    kSelectTemplate1 = 1,  // template files 1..3 of the kind
-    kSelectTemplate2 = 2,
-    kSelectTemplate3 = 3,
-    kSelectWildcard = 4,   // "s*.ini", "f*.ini", "n*.ini"
-};
-
-// out (260 bytes) := folder, "\" and the file the selector names; any other
-// selector gives the folder and "\" only. A null folder leaves out as it is;
-// a result that would not fit in 260 bytes leaves out empty.
-void MakeConditionPath(int32_t kind, int32_t selector, const char* folder, char* out);
-
-// out (260 bytes) := folder, "\", the kind's prefix letter, name and ".INI";
-// empty when it would not fit. Returns 1 when formed, else 0.
-int32_t MakeUserConditionPath(int32_t kind, const char* folder, const char* name, char* out);
-
-// name (260 bytes) := the file name of path without its first character
-// and its extension (from the last "."); empty when path has no file name.
-void ConditionNameFromPath(const char* path, char* name);
 
 // 1 when the condition file of kind and name exists in the application
 // folder (GetAppPath, which tells the user when the folder is unknown).
 int32_t ConditionExists(int32_t kind, const char* name);
-
-// 1 when name is one of the nine template names (any letter case).
-int32_t IsTemplateName(const char* name);
 
 // The names of the kind's conditions in folder: the three template names
 // first, in template order, then every other matching file in the order of

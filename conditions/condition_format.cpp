@@ -2,42 +2,72 @@
 
 #include <windows.h>
 
+#include <cstdio>
+#include <cstring>
+
+#include "base/module_state.h"
+#include "base/text.h"
 #include "conditions/string_ids.h"
-#include "conditions/text_utils.h"
-#include "entry/module_state.h"
+
+namespace {
+
+// out := the formatted text when it fits in 260 bytes, else empty.
+template <typename... Args>
+int32_t FormatPath(char* out, const char* format, Args... args) {
+    const int length = std::snprintf(out, MAX_PATH, format, args...);
+    if (length < 0 || length >= MAX_PATH) {
+        out[0] = '\0';
+        return 0;
+    }
+    return 1;
+}
+
+}  // namespace
 
 const char kDivsetFileName[] = "DIVSET.ini";
 const char kDivsetSection[] = "CONFIG_INI";
 
 const char* MainSection(int kind) {
     switch (NormalizeKind(kind)) {
-    case kScanner:     return "SCANNER";
-    case kFaxReceive:  return "FAX-RX";
-    default:           return "FAX-TX";
+        case kScanner:
+            return "SCANNER";
+        case kFaxReceive:
+            return "FAX-RX";
+        default:
+            return "FAX-TX";
     }
 }
 
 const char* UseSection(int kind) {
     switch (NormalizeKind(kind)) {
-    case kScanner:     return "SCANNER_USE";
-    case kFaxReceive:  return "FAX-RX_USE";
-    default:           return "FAX-TX_USE";
+        case kScanner:
+            return "SCANNER_USE";
+        case kFaxReceive:
+            return "FAX-RX_USE";
+        default:
+            return "FAX-TX_USE";
     }
 }
 
 const char* DivsetKey(int kind) {
     switch (NormalizeKind(kind)) {
-    case kScanner:     return "SCAN";
-    case kFaxReceive:  return "FAX";
-    default:           return "SNDFAX";
+        case kScanner:
+            return "SCAN";
+        case kFaxReceive:
+            return "FAX";
+        default:
+            return "SNDFAX";
     }
 }
 
 char KindPrefix(int kind) {
     switch (NormalizeKind(kind)) {
-    case kScanner:     return 's';
-    case kFaxReceive:  return 'f';
-    default:           return 'n';
+        case kScanner:
+            return 's';
+        case kFaxReceive:
+            return 'f';
+        default:
+            return 'n';
     }
 }
 
@@ -71,9 +101,12 @@ namespace {
 
 const condition_ids::TemplateIds& IdsOfKind(int kind) {
     switch (NormalizeKind(kind)) {
-    case kScanner:     return condition_ids::kScannerIds;
-    case kFaxReceive:  return condition_ids::kFaxReceiveIds;
-    default:           return condition_ids::kFaxSendIds;
+        case kScanner:
+            return condition_ids::kScannerIds;
+        case kFaxReceive:
+            return condition_ids::kFaxReceiveIds;
+        default:
+            return condition_ids::kFaxSendIds;
     }
 }
 
@@ -132,4 +165,71 @@ ConditionValues LoadReadDefaults(int kind) {
 
 unsigned TemplateNameId(int kind, int templateNumber) {
     return IdsOfKind(kind).templateName + static_cast<unsigned>(TemplateIndex(templateNumber));
+}
+
+std::string TemplateName(int32_t kind, int32_t number) {
+    char name[MAX_PATH];
+    LoadResString(TemplateNameId(kind, number), name, sizeof name);
+    return name;
+}
+
+void MakeConditionPath(int32_t kind, int32_t selector, const char* folder, char* out) {
+    if (folder == nullptr || out == nullptr) return;
+    switch (selector) {
+        case kSelectDivset:
+            FormatPath(out, "%s\\%s", folder, kDivsetFileName);
+            break;
+        case kSelectTemplate1:
+        case kSelectTemplate2:
+        case kSelectTemplate3:
+            FormatPath(out, "%s\\%c%s.INI", folder, KindPrefix(kind),
+                       TemplateName(kind, selector).c_str());
+            break;
+        case kSelectWildcard:
+            FormatPath(out, "%s\\%c*.ini", folder, KindPrefix(kind));
+            break;
+        default:
+            FormatPath(out, "%s\\", folder);
+            break;
+    }
+}
+
+int32_t MakeUserConditionPath(int32_t kind, const char* folder, const char* name, char* out) {
+    if (folder == nullptr || name == nullptr || out == nullptr) return 0;
+    return FormatPath(out, "%s\\%c%s.INI", folder, KindPrefix(kind), name);
+}
+
+void ConditionNameFromPath(const char* path, char* name) {
+    if (name == nullptr) return;
+    name[0] = '\0';
+    if (path == nullptr) return;
+    // The file name starts after the last path separator (a trail byte 0x5C
+    // of a double-byte character is none) and the extension at its last ".".
+    const char* fileName = path;
+    const char* dot = nullptr;
+    for (const char* p = path; *p != '\0';) {
+        const size_t step = CharLength(p);
+        if (step == 1 && (*p == '\\' || *p == '/' || *p == ':')) {
+            fileName = p + 1;
+            dot = nullptr;
+        } else if (step == 1 && *p == '.') {
+            dot = p;
+        }
+        p += step;
+    }
+    const char* end = dot != nullptr ? dot : fileName + std::strlen(fileName);
+    if (end == fileName) return;
+    const char* start = fileName + CharLength(fileName);
+    if (start > end) return;
+    const size_t length = static_cast<size_t>(end - start);
+    std::string base(start, length);
+    CopyText(name, MAX_PATH, base.c_str());
+}
+
+int32_t IsTemplateName(const char* name) {
+    if (name == nullptr) return 0;
+    for (int32_t kind = kScanner; kind <= kFaxSend; ++kind)
+        for (int32_t number = 1; number <= 3; ++number)
+            if (SameTextNoCase(name, TemplateName(kind, number).c_str())) return 1;
+    return 0;
 }

@@ -1,18 +1,20 @@
-// The condition file and DIVSET.ini layouts: section and key names per kind,
-// quoted values, and the template values kept in the string table.
+// The condition file and DIVSET.ini layouts: file names, section and key
+// names per kind, quoted values, and the template values kept in the string
+// table.
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "conditions/sort_condition.h"
 
 // Names that differ by kind (any kind other than 0 and 1 is FaxSend).
-const char* MainSection(int kind);    // "SCANNER", "FAX-RX", "FAX-TX"
-const char* UseSection(int kind);     // "SCANNER_USE", "FAX-RX_USE", "FAX-TX_USE"
-const char* DivsetKey(int kind);      // "SCAN", "FAX", "SNDFAX"
-char KindPrefix(int kind);            // 's', 'f', 'n'
+const char* MainSection(int kind);  // "SCANNER", "FAX-RX", "FAX-TX"
+const char* UseSection(int kind);   // "SCANNER_USE", "FAX-RX_USE", "FAX-TX_USE"
+const char* DivsetKey(int kind);    // "SCAN", "FAX", "SNDFAX"
+char KindPrefix(int kind);          // 's', 'f', 'n'
 
-extern const char kDivsetFileName[];    // "DIVSET.ini"
-extern const char kDivsetSection[];     // "CONFIG_INI"
+extern const char kDivsetFileName[];  // "DIVSET.ini"
+extern const char kDivsetSection[];   // "CONFIG_INI"
 
 // Writes key="value" under section of file (the value in double quotes).
 // Returns the result of the private-profile write (nonzero = written).
@@ -40,5 +42,31 @@ ConditionValues LoadTemplateValues(int kind, int templateNumber);
 // string table for reading (DefaultFaxOrderText / DefaultSendOrderText).
 ConditionValues LoadReadDefaults(int kind);
 
-// String-table id of the name of template 1, 2 or 3 of kind.
+// String-table id of the name of template 1, 2 or 3 of kind, and that name.
 unsigned TemplateNameId(int kind, int templateNumber);
+std::string TemplateName(int32_t kind, int32_t templateNumber);
+
+// Selectors of MakeConditionPath.
+enum ConditionPathSelector : int32_t {
+    kSelectDivset = 0,     // "DIVSET.ini"
+    kSelectTemplate1 = 1,  // template files 1..3 of the kind
+    kSelectTemplate2 = 2,
+    kSelectTemplate3 = 3,
+    kSelectWildcard = 4,  // "s*.ini", "f*.ini", "n*.ini"
+};
+
+// out (260 bytes) := folder, "\" and the file the selector names; any other
+// selector gives the folder and "\" only. A null folder leaves out as it is;
+// a result that would not fit in 260 bytes leaves out empty.
+void MakeConditionPath(int32_t kind, int32_t selector, const char* folder, char* out);
+
+// out (260 bytes) := folder, "\", the kind's prefix letter, name and ".INI";
+// empty when it would not fit. Returns 1 when formed, else 0.
+int32_t MakeUserConditionPath(int32_t kind, const char* folder, const char* name, char* out);
+
+// name (260 bytes) := the file name of path without its first character
+// and its extension (from the last "."); empty when path has no file name.
+void ConditionNameFromPath(const char* path, char* name);
+
+// 1 when name is one of the nine template names (any letter case).
+int32_t IsTemplateName(const char* name);

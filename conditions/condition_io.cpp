@@ -4,11 +4,11 @@
 
 #include <cstring>
 
-#include "conditions/catalogue.h"
+#include "base/app_path.h"
+#include "base/paths.h"
+#include "base/text.h"
 #include "conditions/condition_format.h"
-#include "conditions/text_utils.h"
 #include "conditions/tokens.h"
-#include "libroot/app_path.h"
 
 namespace {
 
@@ -24,7 +24,9 @@ const char kKeyDateType[] = "DATETYPE";
 const char kKeyDateWeek[] = "DATEWEEK";
 
 // Section that holds FAX-SEQ and FAX-CHECK when reading, whatever the file.
-const char* FaxListSection(int32_t kind) { return NormalizeKind(kind) == kFaxSend ? "FAX-TX" : "FAX-RX"; }
+const char* FaxListSection(int32_t kind) {
+    return NormalizeKind(kind) == kFaxSend ? "FAX-TX" : "FAX-RX";
+}
 
 // Reads section/key of source into target (size bytes), the default for a
 // missing or empty value. An empty source (no file to read from) gives the
@@ -52,13 +54,16 @@ void MigrateFromDivset(const char* source, SortCondition* r) {
     const int32_t kind = NormalizeKind(r->kind);
     const char* main = MainSection(kind);
     if (kind != kScanner) {
-        const NamingMode listMode = kind == kFaxReceive ? naming::kFaxInfoList : naming::kSendInfoList;
+        const NamingMode listMode =
+            kind == kFaxReceive ? naming::kFaxInfoList : naming::kSendInfoList;
         if (const char* key = FirstLayerWithMode(*r, listMode))
             ReadValue(source, main, key, "", r->faxCheckText, sizeof r->faxCheckText);
         if (kind == kFaxReceive)
-            ConvertFaxSelection(ToRecord, r->faxCheck, r->faxSeq, r->faxCheckText, sizeof r->faxCheckText);
+            ConvertFaxSelection(ToRecord, r->faxCheck, r->faxSeq, r->faxCheckText,
+                                sizeof r->faxCheckText);
         else
-            ConvertSendSelection(ToRecord, r->faxCheck, r->faxSeq, r->faxCheckText, sizeof r->faxCheckText);
+            ConvertSendSelection(ToRecord, r->faxCheck, r->faxSeq, r->faxCheckText,
+                                 sizeof r->faxCheckText);
     }
 
     const NamingMode dateMode = kind == kFaxReceive ? naming::kFaxDate : naming::kScannerDate;
@@ -79,11 +84,6 @@ void MigrateFromDivset(const char* source, SortCondition* r) {
         CopyText(r->dateWeekText, sizeof r->dateWeekText, stored);
         ConvertDateWeek(ToRecord, &r->dateWeek, r->dateWeekText, sizeof r->dateWeekText);
     }
-}
-
-bool FileExists(const char* path) {
-    const DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 // Every text field ends within its capacity, whatever the caller put there.
@@ -145,7 +145,7 @@ int32_t ReadCondition(const char* path, int32_t kind, SortCondition* record) {
 
     char source[MAX_PATH] = {};
     // A path too long for a condition file cannot name one.
-    const bool fromDivset = std::strlen(path) >= sizeof source || !FileExists(path);
+    const bool fromDivset = std::strlen(path) >= sizeof source || !IsFile(path);
     if (!fromDivset) {
         CopyText(source, sizeof source, path);
     } else {
@@ -193,15 +193,18 @@ int32_t ReadCondition(const char* path, int32_t kind, SortCondition* record) {
         ConvertSendOrder(ToRecord, r.faxSeq, r.faxSeqText, sizeof r.faxSeqText);
     else
         ConvertFaxOrder(ToRecord, r.faxSeq, r.faxSeqText, sizeof r.faxSeqText);
-    ReadValue(source, listSection, kKeyFaxCheck, d.faxCheck.c_str(), r.faxCheckText, sizeof r.faxCheckText);
+    ReadValue(source, listSection, kKeyFaxCheck, d.faxCheck.c_str(), r.faxCheckText,
+              sizeof r.faxCheckText);
     if (send)
         ConvertSendSelection(ToRecord, r.faxCheck, r.faxSeq, r.faxCheckText, sizeof r.faxCheckText);
     else
         ConvertFaxSelection(ToRecord, r.faxCheck, r.faxSeq, r.faxCheckText, sizeof r.faxCheckText);
 
-    ReadValue(source, main, kKeyDateType, d.dateType.c_str(), r.dateTypeText, sizeof r.dateTypeText);
+    ReadValue(source, main, kKeyDateType, d.dateType.c_str(), r.dateTypeText,
+              sizeof r.dateTypeText);
     ConvertDateType(ToRecord, &r.dateType, r.dateTypeText, sizeof r.dateTypeText);
-    ReadValue(source, main, kKeyDateWeek, d.dateWeek.c_str(), r.dateWeekText, sizeof r.dateWeekText);
+    ReadValue(source, main, kKeyDateWeek, d.dateWeek.c_str(), r.dateWeekText,
+              sizeof r.dateWeekText);
     ConvertDateWeek(ToRecord, &r.dateWeek, r.dateWeekText, sizeof r.dateWeekText);
 
     ConvertFixedName(ToRecord, &r);

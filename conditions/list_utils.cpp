@@ -6,7 +6,8 @@
 #include <cstring>
 #include <new>
 
-#include "conditions/text_utils.h"
+#include "base/paths.h"
+#include "base/text.h"
 #include "siblings/vorda_cnv.h"
 
 namespace {
@@ -83,21 +84,6 @@ int32_t LeadingNumber(const char* text) {
 
 namespace {
 
-// Folder, a backslash unless the folder already ends in one (a trail byte
-// 0x5C of a double-byte character is no backslash), then the name.
-std::string JoinFolder(const char* folder, const std::string& name) {
-    std::string path = folder;
-    bool endsInBackslash = false;
-    for (const char* p = folder; *p != '\0';) {
-        const size_t step = CharLength(p);
-        endsInBackslash = (step == 1 && *p == '\\');
-        p += step;
-    }
-    if (!endsInBackslash) path += '\\';
-    path += name;
-    return path;
-}
-
 // NUL-terminated text of at most limit bytes starting at record + offset.
 std::string RecordText(const unsigned char* record, size_t offset, size_t limit) {
     const char* start = reinterpret_cast<const char*>(record + offset);
@@ -109,14 +95,15 @@ std::string RecordText(const unsigned char* record, size_t offset, size_t limit)
 int32_t BuildBinderEntries(const char* cabinetFolder, const std::vector<std::string>& folderNames,
                            const std::vector<std::string>& positions, EntryArray* entries) {
     if (cabinetFolder == nullptr || entries == nullptr) return 0;
-    const size_t count = folderNames.size() < positions.size() ? folderNames.size() : positions.size();
+    const size_t count =
+        folderNames.size() < positions.size() ? folderNames.size() : positions.size();
     try {
         for (size_t i = 0; i < count; ++i) {
             ListEntry entry;
             entry.folderName = folderNames[i];
             entry.position = LeadingNumber(positions[i].c_str());
 
-            std::string path = JoinFolder(cabinetFolder, entry.folderName);
+            std::string path = JoinPath(cabinetFolder, entry.folderName.c_str());
             std::vector<char> writable(path.begin(), path.end());
             writable.push_back('\0');
             unsigned char record[kBinderInfoSize] = {};
@@ -124,8 +111,10 @@ int32_t BuildBinderEntries(const char* cabinetFolder, const std::vector<std::str
 
             // The title lies at byte 4 (at most 25 bytes), the subtitle at
             // byte 29 up to the end of the record.
-            entry.text = RecordText(record, kBinderTitleOffset, kBinderSubTitleOffset - kBinderTitleOffset);
-            entry.text += RecordText(record, kBinderSubTitleOffset, kBinderInfoSize - kBinderSubTitleOffset);
+            entry.text =
+                RecordText(record, kBinderTitleOffset, kBinderSubTitleOffset - kBinderTitleOffset);
+            entry.text +=
+                RecordText(record, kBinderSubTitleOffset, kBinderInfoSize - kBinderSubTitleOffset);
 
             auto at = entries->begin();
             while (at != entries->end() && at->position < entry.position) ++at;
@@ -164,7 +153,10 @@ int32_t ParseEntryName(ListEntry* entry) {
     for (long i = 0; i < length;) {
         const long step = static_cast<long>(CharLength(s + i));
         if (step == 1) {
-            long* marker = s[i] == '$' ? &dollar : s[i] == '%' ? &percent : s[i] == '#' ? &hash : nullptr;
+            long* marker = s[i] == '$'   ? &dollar
+                           : s[i] == '%' ? &percent
+                           : s[i] == '#' ? &hash
+                                         : nullptr;
             if (marker != nullptr) {
                 // Right after the same marker that was just counted: cancel.
                 if (i > 0 && s[i - 1] == s[i] && *marker == i - 1)
@@ -180,13 +172,15 @@ int32_t ParseEntryName(ListEntry* entry) {
     if (percent >= 0 && dollar > percent) percent = -1;
     if (hash >= 0) {
         bool digitsOnly = hash + 1 < length;
-        for (long i = hash + 1; i < length && digitsOnly; ++i) digitsOnly = s[i] >= '0' && s[i] <= '9';
+        for (long i = hash + 1; i < length && digitsOnly; ++i)
+            digitsOnly = s[i] >= '0' && s[i] <= '9';
         if (digitsOnly)
             entry->number = LeadingNumber(s + hash + 1);
         else
             hash = -1;
     }
-    if (percent >= 0 && !(percent == length - 1 || (hash >= 0 && percent + 1 == hash))) percent = -1;
+    if (percent >= 0 && !(percent == length - 1 || (hash >= 0 && percent + 1 == hash)))
+        percent = -1;
 
     entry->hasDollar = dollar >= 0 ? 1 : 0;
     entry->hasPercent = percent >= 0 ? 1 : 0;

@@ -44,13 +44,13 @@ constexpr size_t kFaxListTextSize = 100;
 constexpr size_t kDateTextSize = 20;
 
 struct SortCondition {
-    char path[kConditionPathSize];    // full path of the condition's own INI file
-    int32_t kind;                     // ConditionKind
-    int32_t libraryUse;               // 1 = layer used
-    int32_t libraryMode;              // never set by the store; the pages keep 0
+    char path[kConditionPathSize];  // full path of the condition's own INI file
+    int32_t kind;                   // ConditionKind
+    int32_t libraryUse;             // 1 = layer used
+    int32_t libraryMode;            // never set by the store; the pages keep 0
     char libraryText[kLibraryTextSize];
     int32_t cabinetUse;
-    int32_t cabinetMode;              // as libraryMode
+    int32_t cabinetMode;  // as libraryMode
     char cabinetText[kCabinetTextSize];
     int32_t binderUse;
     NamingMode binderMode;
@@ -61,13 +61,13 @@ struct SortCondition {
     int32_t tagUse;
     NamingMode tagMode;
     char tagText[kTagTextSize];
-    int32_t position;                 // 0 = front ("@FRONT"), 1 = back ("@BACK")
-    int32_t faxSeq[kFaxItemCount];    // list position of each information item
+    int32_t position;               // 0 = front ("@FRONT"), 1 = back ("@BACK")
+    int32_t faxSeq[kFaxItemCount];  // list position of each information item
     char faxSeqText[kFaxListTextSize];
     int32_t faxCheck[kFaxItemCount];  // 1 = item selected
     char faxCheckText[kFaxListTextSize];
-    int32_t dateType;                 // 0 YMD, 1 YM, 2 YMW
+    int32_t dateType;  // 0 YMD, 1 YM, 2 YMW
     char dateTypeText[kDateTextSize];
-    int32_t dateWeek;                 // first weekday of "@DATE-YMW": 0 Sunday .. 6 Saturday
+    int32_t dateWeek;  // first weekday of "@DATE-YMW": 0 Sunday .. 6 Saturday
     char dateWeekText[kDateTextSize];
 };

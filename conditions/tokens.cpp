@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/module_state.h"
+#include "base/text.h"
 #include "conditions/list_utils.h"
-#include "conditions/text_utils.h"
-#include "entry/module_state.h"
 #include "resources/resource.h"
 #include "siblings/glossa.h"
 
@@ -62,7 +62,9 @@ int ConvertDateType(int direction, int32_t* dateType, char* text, size_t textSiz
     if (dateType == nullptr) return 0;
     if (direction == ToRecord) {
         if (IsEmpty(text)) return 0;
-        *dateType = SameTextNoCase(text, kDateTypes[2]) ? 2 : SameTextNoCase(text, kDateTypes[1]) ? 1 : 0;
+        *dateType = SameTextNoCase(text, kDateTypes[2])   ? 2
+                    : SameTextNoCase(text, kDateTypes[1]) ? 1
+                                                          : 0;
     } else {
         const int32_t value = *dateType;
         CopyText(text, textSize, kDateTypes[(value == 1 || value == 2) ? value : 0]);
@@ -104,9 +106,12 @@ struct LayerFields {
 
 LayerFields FieldsOf(SortCondition* r, Layer layer) {
     switch (layer) {
-    case Layer::Binder: return {r->binderText, sizeof r->binderText, &r->binderMode, false};
-    case Layer::Index:  return {r->indexText, sizeof r->indexText, &r->indexMode, false};
-    default:            return {r->tagText, sizeof r->tagText, &r->tagMode, true};
+        case Layer::Binder:
+            return {r->binderText, sizeof r->binderText, &r->binderMode, false};
+        case Layer::Index:
+            return {r->indexText, sizeof r->indexText, &r->indexMode, false};
+        default:
+            return {r->tagText, sizeof r->tagText, &r->tagMode, true};
     }
 }
 
@@ -117,22 +122,22 @@ Meaning MeaningOf(int kind, NamingMode mode, bool isTag) {
     using namespace naming;
     if (mode == kButton) return Meaning::Button;
     switch (NormalizeKind(kind)) {
-    case kScanner:
-        if (mode == kScannerDate) return Meaning::Date;
-        if (mode == kScannerTime && isTag) return Meaning::Time;
-        break;
-    case kFaxReceive:
-        if (mode == kFaxInfoList) return Meaning::InfoList;
-        if (mode == kFaxDate) return Meaning::Date;
-        if (mode == kFaxTime && isTag) return Meaning::Time;
-        break;
-    default:
-        if (mode == kSendDate) return Meaning::Date;
-        if (mode == kSendDestination) return Meaning::Destination;
-        if (mode == kSendInfoList) return Meaning::InfoList;
-        if (mode == kSendMode) return Meaning::CommMode;
-        if (mode == kSendTime && isTag) return Meaning::Time;
-        break;
+        case kScanner:
+            if (mode == kScannerDate) return Meaning::Date;
+            if (mode == kScannerTime && isTag) return Meaning::Time;
+            break;
+        case kFaxReceive:
+            if (mode == kFaxInfoList) return Meaning::InfoList;
+            if (mode == kFaxDate) return Meaning::Date;
+            if (mode == kFaxTime && isTag) return Meaning::Time;
+            break;
+        default:
+            if (mode == kSendDate) return Meaning::Date;
+            if (mode == kSendDestination) return Meaning::Destination;
+            if (mode == kSendInfoList) return Meaning::InfoList;
+            if (mode == kSendMode) return Meaning::CommMode;
+            if (mode == kSendTime && isTag) return Meaning::Time;
+            break;
     }
     return Meaning::None;
 }
@@ -141,26 +146,40 @@ NamingMode ModeOf(int kind, Meaning meaning) {
     using namespace naming;
     const int32_t k = NormalizeKind(kind);
     switch (meaning) {
-    case Meaning::Button:      return kButton;
-    case Meaning::Date:        return k == kScanner ? kScannerDate : k == kFaxReceive ? kFaxDate : kSendDate;
-    case Meaning::Time:        return k == kScanner ? kScannerTime : k == kFaxReceive ? kFaxTime : kSendTime;
-    case Meaning::InfoList:    return k == kFaxReceive ? kFaxInfoList : kSendInfoList;
-    case Meaning::Destination: return kSendDestination;
-    case Meaning::CommMode:    return kSendMode;
-    default:                   return kFixedName;
+        case Meaning::Button:
+            return kButton;
+        case Meaning::Date:
+            return k == kScanner ? kScannerDate : k == kFaxReceive ? kFaxDate : kSendDate;
+        case Meaning::Time:
+            return k == kScanner ? kScannerTime : k == kFaxReceive ? kFaxTime : kSendTime;
+        case Meaning::InfoList:
+            return k == kFaxReceive ? kFaxInfoList : kSendInfoList;
+        case Meaning::Destination:
+            return kSendDestination;
+        case Meaning::CommMode:
+            return kSendMode;
+        default:
+            return kFixedName;
     }
 }
 
 unsigned CaptionId(int kind, Meaning meaning) {
     switch (meaning) {
-    case Meaning::Button:      return IDS_CHOICE_BUTTON;
-    case Meaning::Date:        return IDS_CHOICE_DATE;
-    case Meaning::Time:        return IDS_CHOICE_TIME;
-    case Meaning::InfoList:
-        return NormalizeKind(kind) == kFaxReceive ? IDS_CHOICE_FAX_INFO : IDS_CHOICE_SENDER_INFO;
-    case Meaning::Destination: return IDS_CHOICE_DESTINATION;
-    case Meaning::CommMode:    return IDS_CHOICE_COMM_MODE;
-    default:                   return 0;
+        case Meaning::Button:
+            return IDS_CHOICE_BUTTON;
+        case Meaning::Date:
+            return IDS_CHOICE_DATE;
+        case Meaning::Time:
+            return IDS_CHOICE_TIME;
+        case Meaning::InfoList:
+            return NormalizeKind(kind) == kFaxReceive ? IDS_CHOICE_FAX_INFO
+                                                      : IDS_CHOICE_SENDER_INFO;
+        case Meaning::Destination:
+            return IDS_CHOICE_DESTINATION;
+        case Meaning::CommMode:
+            return IDS_CHOICE_COMM_MODE;
+        default:
+            return 0;
     }
 }
 
@@ -195,18 +214,29 @@ int ConvertLayerName(int direction, SortCondition* record, Layer layer) {
     }
     const char* stored = nullptr;
     switch (MeaningOf(record->kind, *f.mode, f.isTag)) {
-    case Meaning::Button:      stored = kButtonToken; break;
-    case Meaning::Time:        stored = kTime; break;
-    case Meaning::Destination: stored = kDestination; break;
-    case Meaning::CommMode:    stored = kMode; break;
-    case Meaning::InfoList:    stored = record->faxCheckText; break;
-    case Meaning::Date:
-        if (record->dateType == 0 || record->dateType == 1)
-            stored = record->dateTypeText;
-        else if (record->dateType == 2)
-            stored = record->dateWeekText;
-        break;
-    default: break;
+        case Meaning::Button:
+            stored = kButtonToken;
+            break;
+        case Meaning::Time:
+            stored = kTime;
+            break;
+        case Meaning::Destination:
+            stored = kDestination;
+            break;
+        case Meaning::CommMode:
+            stored = kMode;
+            break;
+        case Meaning::InfoList:
+            stored = record->faxCheckText;
+            break;
+        case Meaning::Date:
+            if (record->dateType == 0 || record->dateType == 1)
+                stored = record->dateTypeText;
+            else if (record->dateType == 2)
+                stored = record->dateWeekText;
+            break;
+        default:
+            break;
     }
     if (stored != nullptr) CopyText(f.text, f.size, stored);
     return 1;
@@ -348,7 +378,8 @@ int ConvertSendSelection(int direction, int32_t* selection, const int32_t* posit
     if (selection == nullptr) return 0;
     if (direction == ToFile) {
         if (positions == nullptr || text == nullptr) return 0;
-        AppendInPositionOrder(kSendItemTokens, kSendItemCount, positions, selection, text, textSize);
+        AppendInPositionOrder(kSendItemTokens, kSendItemCount, positions, selection, text,
+                              textSize);
         if (text[0] == '\0') CopyText(text, textSize, ListSeparator);
         return 1;
     }

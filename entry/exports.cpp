@@ -3,7 +3,7 @@
 #include <memory>
 #include <new>
 
-#include "entry/module_state.h"
+#include "base/module_state.h"
 #include "entry/prop_sheet.h"
 #include "entry/sheet_rules.h"
 #include "framework/activation_context.h"

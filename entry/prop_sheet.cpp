@@ -2,13 +2,13 @@
 
 #include <cstring>
 
-#include "entry/help.h"
-#include "entry/module_state.h"
+#include "base/help.h"
+#include "base/messages.h"
+#include "base/module_state.h"
 #include "importdest/import_destination.h"
 #include "libroot/link_folders.h"
 #include "resources/resource.h"
 #include "siblings/glossa.h"
-#include "siblings/messages.h"
 
 namespace {
 
@@ -96,8 +96,8 @@ void CPropSheet::StartConditionPages() {
     if (SetActivePage(1)) m_sndFaxPage.checkArmed = 1;
     if (SetActivePage(0)) m_faxPage.checkArmed = 1;
 
-    const int tab = ChooseStartTab(m_scanPage.checkFailed, m_faxPage.checkFailed,
-                                   m_sndFaxPage.checkFailed);
+    const int tab =
+        ChooseStartTab(m_scanPage.checkFailed, m_faxPage.checkFailed, m_sndFaxPage.checkFailed);
     if (tab != 0) SetActivePage(tab);
 }
 
@@ -130,10 +130,14 @@ int CPropSheet::WriteImportDestination() {
 
 int CPropSheet::Commit(bool apply) {
     switch (m_mode) {
-        case kGeneralOnly: return CommitGeneralOnly();
-        case kSortConditions: return CommitSortConditions();
-        case kLibRootAndImport: return CommitLibRootAndImport(apply);
-        default: return 1;
+        case kGeneralOnly:
+            return CommitGeneralOnly();
+        case kSortConditions:
+            return CommitSortConditions();
+        case kLibRootAndImport:
+            return CommitLibRootAndImport(apply);
+        default:
+            return 1;
     }
 }
 

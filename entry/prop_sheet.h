@@ -16,8 +16,7 @@ class CPropSheet : public CPropertySheet {
 public:
     // rootPath2 and rootPath3 are not read in mode 0 (they may be null there).
     CPropSheet(const char* caption, HWND owner, UINT firstTab, int mode, const char* rootPath1,
-               const char* rootPath2, const char* rootPath3, int currentRootIndex,
-               int messageShow);
+               const char* rootPath2, const char* rootPath3, int currentRootIndex, int messageShow);
 
     // Opens the help topic of the visible tab.
     void ShowHelp();

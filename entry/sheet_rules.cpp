@@ -14,10 +14,20 @@ int HelpTopicFor(int mode, int tab) {
     const int* topics = nullptr;
     int count = 0;
     switch (mode) {
-        case kGeneralOnly: topics = kSingleRootTopics; count = 1; break;
-        case kSortConditions: topics = kConditionTopics; count = 4; break;
-        case kLibRootAndImport: topics = kLibRootTopics; count = 2; break;
-        default: return 0;
+        case kGeneralOnly:
+            topics = kSingleRootTopics;
+            count = 1;
+            break;
+        case kSortConditions:
+            topics = kConditionTopics;
+            count = 4;
+            break;
+        case kLibRootAndImport:
+            topics = kLibRootTopics;
+            count = 2;
+            break;
+        default:
+            return 0;
     }
     return tab >= 0 && tab < count ? topics[tab] : 0;
 }

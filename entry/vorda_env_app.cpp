@@ -1,6 +1,6 @@
 #include "entry/vorda_env_app.h"
 
-#include "entry/module_state.h"
+#include "base/module_state.h"
 #include "resources/resource.h"
 #include "siblings/glossa.h"
 #include "siblings/vorda_common.h"

@@ -72,8 +72,8 @@ void CCheckListBox::Toggle(int index) {
     check = (check == BST_CHECKED) ? BST_UNCHECKED : BST_CHECKED;
     InvalidateRow(index);
     HWND list = m_hWnd;
-    ::SendMessageA(::GetParent(list), WM_COMMAND,
-                   MAKEWPARAM(::GetDlgCtrlID(list), CLBN_CHKCHANGE), reinterpret_cast<LPARAM>(list));
+    ::SendMessageA(::GetParent(list), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(list), CLBN_CHKCHANGE),
+                   reinterpret_cast<LPARAM>(list));
 }
 
 void CCheckListBox::InvalidateRow(int index) {
@@ -128,7 +128,8 @@ void CCheckListBox::DrawItem(const DRAWITEMSTRUCT* item) {
     char* label = local;
     const LRESULT length = ::SendMessageA(m_hWnd, LB_GETTEXTLEN, item->itemID, 0);
     if (length >= static_cast<LRESULT>(sizeof(local))) {
-        label = static_cast<char*>(::HeapAlloc(::GetProcessHeap(), 0, static_cast<SIZE_T>(length) + 1));
+        label =
+            static_cast<char*>(::HeapAlloc(::GetProcessHeap(), 0, static_cast<SIZE_T>(length) + 1));
     }
     if (label && length != LB_ERR) {
         label[0] = '\0';
@@ -164,7 +165,8 @@ LRESULT CCheckListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_KEYDOWN:
             if (wParam == VK_SPACE) {
                 LRESULT index = ::CallWindowProcA(previous, list, LB_GETCURSEL, 0, 0);
-                if (index == LB_ERR) index = ::CallWindowProcA(previous, list, LB_GETCARETINDEX, 0, 0);
+                if (index == LB_ERR)
+                    index = ::CallWindowProcA(previous, list, LB_GETCARETINDEX, 0, 0);
                 if (index != LB_ERR) Toggle(static_cast<int>(index));
                 return 0;
             }

@@ -6,9 +6,9 @@
 class CControl;
 
 struct CDataExchange {
-    HWND dialog;            // the dialog whose controls are exchanged
-    BOOL saveAndValidate;   // TRUE: controls -> fields; FALSE: fields -> controls
-    BOOL failed = FALSE;    // set by a check that rejected a control's value
+    HWND dialog;           // the dialog whose controls are exchanged
+    BOOL saveAndValidate;  // TRUE: controls -> fields; FALSE: fields -> controls
+    BOOL failed = FALSE;   // set by a check that rejected a control's value
 };
 
 // A check box (or auto radio button) and an int: 1 checked, 0 not, 2

@@ -1,6 +1,5 @@
 #include "framework/dialog.h"
 
-#include "entry/module_state.h"
 #include "framework/check_list_box.h"
 
 namespace {
@@ -28,9 +27,11 @@ bool AnswersDirectly(UINT message) {
 
 }  // namespace
 
-CDialog::CDialog(UINT templateId) : m_templateId(templateId) {}
+CDialog::CDialog(HINSTANCE resources, UINT templateId)
+    : m_resources(resources), m_templateId(templateId) {}
 
-CDialog::CDialog(const DLGTEMPLATE* dialogTemplate) : m_template(dialogTemplate), m_templateId(0) {}
+CDialog::CDialog(const DLGTEMPLATE* dialogTemplate)
+    : m_template(dialogTemplate), m_resources(::GetModuleHandleA(nullptr)), m_templateId(0) {}
 
 CDialog::~CDialog() {
     // A window that outlives its object must not reach it any more.
@@ -43,11 +44,11 @@ CDialog::~CDialog() {
 INT_PTR CDialog::DoModal(HWND owner) {
     INT_PTR result;
     if (m_template) {
-        result = ::DialogBoxIndirectParamA(Module().resources, m_template, owner, DialogProc,
+        result = ::DialogBoxIndirectParamA(m_resources, m_template, owner, DialogProc,
                                            reinterpret_cast<LPARAM>(this));
     } else {
-        result = ::DialogBoxParamA(Module().resources, MAKEINTRESOURCEA(m_templateId), owner,
-                                   DialogProc, reinterpret_cast<LPARAM>(this));
+        result = ::DialogBoxParamA(m_resources, MAKEINTRESOURCEA(m_templateId), owner, DialogProc,
+                                   reinterpret_cast<LPARAM>(this));
     }
     m_hWnd = nullptr;
     return result;
@@ -55,10 +56,10 @@ INT_PTR CDialog::DoModal(HWND owner) {
 
 const DLGTEMPLATE* CDialog::GetTemplate() const {
     if (m_template) return m_template;
-    HRSRC found = ::FindResourceA(Module().resources, MAKEINTRESOURCEA(m_templateId),
+    HRSRC found = ::FindResourceA(m_resources, MAKEINTRESOURCEA(m_templateId),
                                   MAKEINTRESOURCEA(5) /* RT_DIALOG */);
     if (!found) return nullptr;
-    HGLOBAL loaded = ::LoadResource(Module().resources, found);
+    HGLOBAL loaded = ::LoadResource(m_resources, found);
     return loaded ? static_cast<const DLGTEMPLATE*>(::LockResource(loaded)) : nullptr;
 }
 

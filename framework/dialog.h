@@ -11,12 +11,14 @@
 
 class CDialog {
 public:
-    explicit CDialog(UINT templateId);
+    // A dialog whose template is resource templateId of module resources
+    // (the module every template, string and bitmap of the dialog comes from).
+    CDialog(HINSTANCE resources, UINT templateId);
     virtual ~CDialog();
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;
 
-    // Runs the dialog from the module's resource handle; returns the value
+    // Runs the dialog; returns the value
     // passed to EndDialog, or -1 when the dialog could not be created.
     INT_PTR DoModal(HWND owner);
     void EndDialog(INT_PTR result);
@@ -30,8 +32,9 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     UINT TemplateId() const { return m_templateId; }
-    // The dialog's template: the one in memory, or the resource of the
-    // module's resource handle; null when there is none.
+    HINSTANCE Resources() const { return m_resources; }
+    // The dialog's template: the one in memory, or the resource of its
+    // module; null when there is none.
     const DLGTEMPLATE* GetTemplate() const;
 
     HWND m_hWnd = nullptr;
@@ -81,5 +84,6 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam,
                                        LPARAM lParam) noexcept;
 
+    HINSTANCE m_resources;
     UINT m_templateId;
 };

@@ -46,9 +46,9 @@ struct Layout {
     bool extended = false;
     DWORD style = 0;
     WORD itemCount = 0;
-    const BYTE* fontStart = nullptr;  // where the font fields begin (or would)
-    const BYTE* itemsStart = nullptr; // first item, DWORD-aligned
-    const BYTE* end = nullptr;        // one past the last item
+    const BYTE* fontStart = nullptr;   // where the font fields begin (or would)
+    const BYTE* itemsStart = nullptr;  // first item, DWORD-aligned
+    const BYTE* end = nullptr;         // one past the last item
 };
 
 Layout Parse(const DLGTEMPLATE* dialogTemplate) {
@@ -77,8 +77,8 @@ Layout Parse(const DLGTEMPLATE* dialogTemplate) {
     layout.itemsStart = item;
     for (WORD i = 0; i < layout.itemCount; ++i) {
         item = AlignDword(base, item);
-        const WORD* q = reinterpret_cast<const WORD*>(
-            item + (layout.extended ? 24 : sizeof(DLGITEMTEMPLATE)));
+        const WORD* q =
+            reinterpret_cast<const WORD*>(item + (layout.extended ? 24 : sizeof(DLGITEMTEMPLATE)));
         q = SkipNameOrOrdinal(q);  // class
         q = SkipNameOrOrdinal(q);  // title
         const WORD extra = *q++;
@@ -126,7 +126,8 @@ bool SetDialogTemplateFont(DLGTEMPLATE* dialogTemplate, size_t capacity, const D
         fontFields.push_back(had ? old[1] : FW_NORMAL);
         fontFields.push_back(had ? old[2] : static_cast<WORD>(DEFAULT_CHARSET << 8));
     }
-    for (size_t i = 0; font.faceName[i] && i + 1 < LF_FACESIZE; ++i) fontFields.push_back(font.faceName[i]);
+    for (size_t i = 0; font.faceName[i] && i + 1 < LF_FACESIZE; ++i)
+        fontFields.push_back(font.faceName[i]);
     fontFields.push_back(0);
 
     const size_t fontEnd = head + fontFields.size() * sizeof(WORD);

@@ -2,9 +2,10 @@
 
 #include <cstring>
 
-#include "entry/module_state.h"
-
-CPropertyPage::CPropertyPage(UINT templateId) : CDialog(templateId) { InitDescription(); }
+CPropertyPage::CPropertyPage(HINSTANCE resources, UINT templateId)
+    : CDialog(resources, templateId) {
+    InitDescription();
+}
 
 CPropertyPage::CPropertyPage(const DLGTEMPLATE* dialogTemplate) : CDialog(dialogTemplate) {
     InitDescription();
@@ -19,7 +20,7 @@ void CPropertyPage::InitDescription() {
 
 HPROPSHEETPAGE CPropertyPage::CreatePage() {
     m_psp.dwSize = sizeof(m_psp);
-    m_psp.hInstance = Module().resources;
+    m_psp.hInstance = Resources();
     if (m_template) {
         m_psp.dwFlags |= PSP_DLGINDIRECT;
         m_psp.pResource = m_template;
@@ -38,8 +39,8 @@ void CPropertyPage::SetModified(BOOL changed) {
     if (!m_hWnd) return;
     HWND sheet = ::GetParent(m_hWnd);
     if (!sheet) return;
-    ::SendMessageA(sheet, changed ? PSM_CHANGED : PSM_UNCHANGED,
-                   reinterpret_cast<WPARAM>(m_hWnd), 0);
+    ::SendMessageA(sheet, changed ? PSM_CHANGED : PSM_UNCHANGED, reinterpret_cast<WPARAM>(m_hWnd),
+                   0);
 }
 
 BOOL CPropertyPage::OnSetActive() {

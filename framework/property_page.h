@@ -8,6 +8,7 @@
 // the apply and reset steps run from the sheet's notifications.
 #pragma once
 #include <windows.h>
+
 #include <prsht.h>
 
 #include "framework/dialog.h"
@@ -16,10 +17,9 @@ class CPropertySheet;
 
 class CPropertyPage : public CDialog {
 public:
-    explicit CPropertyPage(UINT templateId);
+    CPropertyPage(HINSTANCE resources, UINT templateId);
 
-    // The page description handed to the sheet (template from the module's
-    // resource handle). Set PSP_HASHELP in m_psp.dwFlags to show Help.
+    // The page description handed to the sheet. Set PSP_HASHELP in m_psp.dwFlags to show Help.
     // Null when the platform refuses the page.
     HPROPSHEETPAGE CreatePage();
     // Enables (TRUE) or clears (FALSE) the sheet's Apply button for this page

@@ -4,7 +4,6 @@
 
 #include <cstring>
 
-#include "entry/module_state.h"
 #include "framework/dialog_template.h"
 #include "framework/property_page.h"
 
@@ -34,7 +33,6 @@ CPropertySheet::CPropertySheet(const char* caption, HWND owner, UINT startPage) 
     m_psh.dwSize = sizeof(m_psh);
     m_psh.dwFlags = PSH_DEFAULT;
     m_psh.hwndParent = owner;
-    m_psh.hInstance = Module().resources;
     m_psh.pszCaption = m_caption;
     m_psh.nStartPage = startPage;
 }
@@ -91,7 +89,9 @@ BOOL CPropertySheet::SetActivePage(int index) {
     return ::SendMessageA(m_hWnd, PSM_SETCURSEL, static_cast<WPARAM>(index), 0) ? TRUE : FALSE;
 }
 
-BOOL CPropertySheet::SetActivePage(CPropertyPage* page) { return SetActivePage(GetPageIndex(page)); }
+BOOL CPropertySheet::SetActivePage(CPropertyPage* page) {
+    return SetActivePage(GetPageIndex(page));
+}
 
 BOOL CPropertySheet::OnInitDialog() { return TRUE; }
 
@@ -122,6 +122,7 @@ INT_PTR CPropertySheet::DoModal() {
 
     m_psh.dwSize = sizeof(m_psh);
     m_psh.dwFlags &= ~static_cast<DWORD>(PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_USEPSTARTPAGE);
+    m_psh.hInstance = m_pages.front()->Resources();
     m_psh.dwFlags |= PSH_USECALLBACK;
     m_psh.pfnCallback = SheetCallback;
     m_psh.nPages = static_cast<UINT>(handles.size());

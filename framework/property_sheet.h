@@ -9,6 +9,7 @@
 // page's OnKillActive; then OnApply of every created page in tab order.
 #pragma once
 #include <windows.h>
+
 #include <prsht.h>
 
 #include <vector>

@@ -11,6 +11,7 @@
 //       captures every tab to DIR\<mode>-<tab>.bmp and the dialog to
 //       DIR\lumora.bmp, cancels each, and prints the files written.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <cerrno>
@@ -80,9 +81,10 @@ bool ParseConfigArgs(char** argv, ConfigArgs& args, std::string& error) {
 int RunConfigSet(const host::OptionsModule& module, ConfigArgs& args) {
     const int result =
         module.configSet(args.mode, args.path1, args.path2, args.path3, &args.index, &args.show);
-    std::printf("result=%d\nrootPath1=%s\nrootPath2=%s\nrootPath3=%s\n"
-                "currentRootIndex=%d\nmessageShow=%d\n",
-                result, args.path1, args.path2, args.path3, args.index, args.show);
+    std::printf(
+        "result=%d\nrootPath1=%s\nrootPath2=%s\nrootPath3=%s\n"
+        "currentRootIndex=%d\nmessageShow=%d\n",
+        result, args.path1, args.path2, args.path3, args.index, args.show);
     return 0;
 }
 
@@ -109,8 +111,7 @@ int main(int argc, char** argv) {
     std::string folder;
     std::string paths[3];
     std::string error;
-    if (configSet && !ParseConfigArgs(argv, args, error))
-        return Fail(error + "\n" + kUsage, 2);
+    if (configSet && !ParseConfigArgs(argv, args, error)) return Fail(error + "\n" + kUsage, 2);
     if (screenshots) {
         folder = argv[2];
         const DWORD attributes = GetFileAttributesA(folder.c_str());

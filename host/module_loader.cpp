@@ -25,8 +25,7 @@ bool OptionsModule::Load(std::string& error) {
     lumoraConfigSet =
         reinterpret_cast<LumoraLConfigSetFn>(GetProcAddress(module_, "LumoraLConfigSet"));
     if (!configSet || !lumoraConfigSet) {
-        error = path + " does not export " +
-                (configSet ? "LumoraLConfigSet" : "VordaConfigSet");
+        error = path + " does not export " + (configSet ? "LumoraLConfigSet" : "VordaConfigSet");
         return false;
     }
     return true;

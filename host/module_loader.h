@@ -8,8 +8,7 @@
 namespace host {
 
 using VordaConfigSetFn = int(__stdcall*)(int mode, char* rootPath1, char* rootPath2,
-                                         char* rootPath3, int* currentRootIndex,
-                                         int* messageShow);
+                                         char* rootPath3, int* currentRootIndex, int* messageShow);
 using LumoraLConfigSetFn = int(__stdcall*)();
 
 class OptionsModule {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "entry/help.h"
+#include "base/help.h"
 #include "siblings/vorda_common.h"
 
 namespace {
@@ -16,10 +16,14 @@ const char kConfirmationKey[] = "ShowMsg";
 
 int RadioOfDestination(int destination) {
     switch (destination) {
-        case kWorkArea: return IDC_IMPORT_WORKAREA;
-        case kSelectedBinder: return IDC_IMPORT_SELECTED_BINDER;
-        case kBinderDialog: return IDC_IMPORT_BINDER_DIALOG;
-        default: return 0;
+        case kWorkArea:
+            return IDC_IMPORT_WORKAREA;
+        case kSelectedBinder:
+            return IDC_IMPORT_SELECTED_BINDER;
+        case kBinderDialog:
+            return IDC_IMPORT_BINDER_DIALOG;
+        default:
+            return 0;
     }
 }
 
@@ -82,10 +86,17 @@ void StartImportDestination(HWND window, ImportDestinationFields& fields) {
 int ChooseImportDestination(HWND window, ImportDestinationFields& fields, int radioId) {
     int destination;
     switch (radioId) {
-        case IDC_IMPORT_WORKAREA: destination = kWorkArea; break;
-        case IDC_IMPORT_SELECTED_BINDER: destination = kSelectedBinder; break;
-        case IDC_IMPORT_BINDER_DIALOG: destination = kBinderDialog; break;
-        default: return 0;
+        case IDC_IMPORT_WORKAREA:
+            destination = kWorkArea;
+            break;
+        case IDC_IMPORT_SELECTED_BINDER:
+            destination = kSelectedBinder;
+            break;
+        case IDC_IMPORT_BINDER_DIALOG:
+            destination = kBinderDialog;
+            break;
+        default:
+            return 0;
     }
     const int moved = fields.destination != destination ? 1 : 0;
     fields.destination = destination;

@@ -1,15 +1,15 @@
 #include "importdest/import_destination_dialog.h"
 
-#include "entry/help.h"
-#include "entry/module_state.h"
-#include "siblings/messages.h"
+#include "base/help.h"
+#include "base/messages.h"
+#include "base/module_state.h"
 
 namespace {
 const int kSaveFailedCode = 13;
 }  // namespace
 
 ImportDestinationDialog::ImportDestinationDialog(HWND owner)
-    : CDialog(IDD_IMPORT_DEST), m_owner(owner) {
+    : CDialog(Module().resources, IDD_IMPORT_DEST), m_owner(owner) {
     ReadImportDestination(&fields.destination, &fields.confirmation);
 }
 

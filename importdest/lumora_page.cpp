@@ -1,6 +1,8 @@
 #include "importdest/lumora_page.h"
 
-CPage_Lumora::CPage_Lumora() : CPropertyPage(IDD_IMPORT_DEST) {
+#include "base/module_state.h"
+
+CPage_Lumora::CPage_Lumora() : CPropertyPage(Module().resources, IDD_IMPORT_DEST) {
     m_psp.dwFlags |= PSP_HASHELP;
 }
 

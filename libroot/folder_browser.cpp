@@ -6,34 +6,18 @@
 
 #include <cstring>
 
-#include "entry/module_state.h"
+#include "base/module_state.h"
+#include "base/paths.h"
+#include "base/text.h"
 #include "framework/controls.h"
-#include "libroot/path_text.h"
 #include "resources/resource.h"
 
 namespace {
-
-// The write test: a file can be created (and is removed again) in folder.
-bool CanCreateFileIn(const char* folder) {
-    char probe[MAX_PATH];
-    if (GetTempFileNameA(folder, "Chk", 0, probe) == 0) return false;
-    DeleteFileA(probe);
-    return true;
-}
 
 bool IsOnCdRom(const char* folder) {
     char drive[4];  // the first three characters, e.g. "D:\"
     lstrcpynA(drive, folder, sizeof drive);
     return GetDriveTypeA(drive) == DRIVE_CDROM;
-}
-
-// Removes one trailing backslash (not the trail byte of a double-byte
-// character).
-void DropTrailingBackslash(char* path) {
-    const size_t length = std::strlen(path);
-    if (length == 0) return;
-    char* last = CharPrevA(path, path + length);
-    if (last == path + length - 1 && *last == '\\') *last = '\0';
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "entry/module_state.h"
+#include "base/module_state.h"
 #include "resources/resource.h"
 
 namespace {
@@ -39,14 +39,16 @@ int32_t ReadFolderEntries(const char* iniPath, EntryArray* entries) {
 
 int32_t ReadBinderEntries(const char* libRoot, const char* library, const char* cabinet,
                           EntryArray* entries) {
-    if (libRoot == nullptr || library == nullptr || cabinet == nullptr || entries == nullptr) return 0;
+    if (libRoot == nullptr || library == nullptr || cabinet == nullptr || entries == nullptr)
+        return 0;
     const std::string folder = std::string(libRoot) + "\\" + library + "\\" + cabinet;
     char iniPath[MAX_PATH];
     MakeFolderIniPath(folder.c_str(), iniPath);
     if (iniPath[0] == '\0') return 0;
     std::vector<std::string> names, positions;
     int32_t result = SplitList(ReadList(iniPath, "BinderInfo", "NameList").c_str(), ",", &names);
-    if (result == 0) result = SplitList(ReadList(iniPath, "BinderInfo", "PosList").c_str(), ",", &positions);
+    if (result == 0)
+        result = SplitList(ReadList(iniPath, "BinderInfo", "PosList").c_str(), ",", &positions);
     if (result != 0) return result;
     result = BuildBinderEntries(folder.c_str(), names, positions, entries);
     for (ListEntry& entry : *entries) ParseEntryName(&entry);
@@ -77,7 +79,8 @@ int32_t FillComboFromNameList(HWND dialog, int comboId, const char* iniPath, int
                 const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
                 if (count < 0 || count >= capacity) continue;
             }
-            const LRESULT added = SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
+            const LRESULT added =
+                SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
             if (numbers != nullptr && added >= 0 && added < capacity) numbers[added] = number;
         } else if (numbers != nullptr && row >= 0 && row < capacity) {
             if (entry.hasNumber && entry.number > numbers[row]) numbers[row] = entry.number;

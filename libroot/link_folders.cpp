@@ -3,9 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "entry/module_state.h"
-#include "libroot/app_path.h"
-#include "libroot/path_text.h"
+#include "base/app_path.h"
+#include "base/module_state.h"
+#include "base/paths.h"
+#include "base/text.h"
 #include "resources/resource.h"
 #include "siblings/vorda_common.h"
 
@@ -138,7 +139,7 @@ int SetMessageShowFlag(int flag, HWND owner) {
 
 int GetChangeFolderFlag(const char* oldPath, const char* newPath) {
     if (oldPath == nullptr || newPath == nullptr) return 0;
-    if (TextEqualNoCase(oldPath, newPath)) return 0;
+    if (SameTextNoCase(oldPath, newPath)) return 0;
     if (oldPath[0] != '\\' || oldPath[1] != '\\') return 0;
     char rslt[MAX_PATH];
     const int written = std::snprintf(rslt, sizeof rslt, "%s\\%s", oldPath, kRsltFolder);

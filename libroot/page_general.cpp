@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include "entry/module_state.h"
+#include "base/messages.h"
+#include "base/module_state.h"
+#include "base/paths.h"
+#include "base/text.h"
 #include "libroot/folder_browser.h"
-#include "libroot/path_text.h"
 #include "resources/resource.h"
-#include "siblings/messages.h"
 #include "siblings/vorda_common.h"
 
 namespace {
@@ -70,7 +71,9 @@ int WriteCommonFlag(const char* key, int on) {
 
 }  // namespace
 
-CPage_General::CPage_General() : CPropertyPage(IDD) { m_psp.dwFlags |= PSP_HASHELP; }
+CPage_General::CPage_General() : CPropertyPage(Module().resources, IDD) {
+    m_psp.dwFlags |= PSP_HASHELP;
+}
 
 CPage_General::~CPage_General() = default;
 
@@ -129,9 +132,8 @@ BOOL CPage_General::OnCommand(WPARAM wParam, LPARAM lParam) {
         SetModified(TRUE);
         return TRUE;
     }
-    if (code == BN_CLICKED &&
-        (id == IDC_ROOT_MESSAGE_SHOW || id == IDC_ROOT_ZORDER_VIEW ||
-         id == IDC_ROOT_ZORDER_WORKAREA)) {
+    if (code == BN_CLICKED && (id == IDC_ROOT_MESSAGE_SHOW || id == IDC_ROOT_ZORDER_VIEW ||
+                               id == IDC_ROOT_ZORDER_WORKAREA)) {
         SetModified(TRUE);
         return TRUE;
     }
@@ -239,12 +241,10 @@ int CPage_General::ValidateRootSlot(CButton& radio, CEdit& pathEdit, CEdit& alia
             return Reject(IDS_ROOT_INACCESSIBLE, __LINE__, 0, kLogLibRootCheck,
                           "The selected link folder is readonly or is not directory. ", &pathEdit);
         }
-        char probe[MAX_PATH];
-        if (GetTempFileNameA(path, "Chk", 0, probe) == 0) {
+        if (!CanCreateFileIn(path)) {
             return Reject(IDS_ROOT_INACCESSIBLE, __LINE__, 0, kLogLibRootCheck,
                           "The selected link folder is readonly or is not directory. ", &pathEdit);
         }
-        DeleteFileA(probe);
         if (!CheckLengths(pathLength, alias, pathEdit, aliasEdit)) return 0;
     } else {
         // Another root: it is only stored now, so only what would make the
@@ -261,7 +261,7 @@ int CPage_General::ValidateRootSlot(CButton& radio, CEdit& pathEdit, CEdit& alia
         }
         if (!CheckLengths(pathLength, alias, pathEdit, aliasEdit)) return 0;
         const int index = (slot >= 1 && slot <= 3) ? slot - 1 : 0;
-        if (!TextEqualNoCase(path, m_prevPath[index])) {
+        if (!SameTextNoCase(path, m_prevPath[index])) {
             const int result = CheckLibRootNesting(path);
             if (result != 0 && result != -1 && result != -2) {
                 return Reject(IDS_ROOT_NESTED, __LINE__, result, kLogInvalidPath,
@@ -319,7 +319,7 @@ int CPage_General::ValidateRoots() {
         if (paths[i][0] == '\0') continue;
         bool known = false;
         for (int j = 0; j < 3; ++j) {
-            if (TextEqualNoCase(paths[i], m_lastValidatedPath[j])) known = true;
+            if (SameTextNoCase(paths[i], m_lastValidatedPath[j])) known = true;
         }
         if (!known && m_newRootFlag != nullptr) *m_newRootFlag = 1;
     }
@@ -334,8 +334,8 @@ BOOL CPage_General::OnKillActive() {
 
 void CPage_General::OnOK() {
     bool changed = false;
-    for (int i = 0; i < 3 && !changed; ++i) changed = !TextEqualNoCase(m_prevPath[i], m_path[i]);
-    for (int i = 0; i < 3 && !changed; ++i) changed = !TextEqualNoCase(m_prevAlias[i], m_alias[i]);
+    for (int i = 0; i < 3 && !changed; ++i) changed = !SameTextNoCase(m_prevPath[i], m_path[i]);
+    for (int i = 0; i < 3 && !changed; ++i) changed = !SameTextNoCase(m_prevAlias[i], m_alias[i]);
     if (!changed) changed = m_prevMessageShow != m_messageShow;
     if (!changed) changed = m_prevCurrentRoot != m_currentRoot;
     if (changed) m_modified = 1;

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "entry/module_state.h"
+#include "base/messages.h"
+#include "base/module_state.h"
+#include "base/text.h"
 #include "libroot/folder_browser.h"
-#include "libroot/path_text.h"
 #include "resources/resource.h"
-#include "siblings/messages.h"
 
 namespace {
 
@@ -14,7 +14,9 @@ const size_t kMaxPathLength = 160;
 
 }  // namespace
 
-CPage_GeneralNR::CPage_GeneralNR() : CPropertyPage(IDD) { m_psp.dwFlags |= PSP_HASHELP; }
+CPage_GeneralNR::CPage_GeneralNR() : CPropertyPage(Module().resources, IDD) {
+    m_psp.dwFlags |= PSP_HASHELP;
+}
 
 CPage_GeneralNR::~CPage_GeneralNR() = default;
 
@@ -83,7 +85,7 @@ BOOL CPage_GeneralNR::OnKillActive() {
 }
 
 void CPage_GeneralNR::OnOK() {
-    if (!(TextEqualNoCase(m_prevPath, m_path) && m_prevMessageShow == m_messageShow)) {
+    if (!(SameTextNoCase(m_prevPath, m_path) && m_prevMessageShow == m_messageShow)) {
         m_modified = 1;
     }
     CPropertyPage::OnOK();

@@ -1,5 +1,6 @@
 #include "pages/condition_page.h"
 
+#include "base/module_state.h"
 #include "resources/resource.h"
 
 const ConditionFamily kScannerFamily = {kScanner, IDD_SCANNER};
@@ -13,7 +14,7 @@ const ConditionFamily& FamilyOfKind(int kind) {
 }
 
 ConditionPage::ConditionPage(const ConditionFamily& family)
-    : CPropertyPage(family.templateId), family(family) {
+    : CPropertyPage(Module().resources, family.templateId), family(family) {
     m_psp.dwFlags |= PSP_HASHELP;
 }
 

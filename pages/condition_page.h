@@ -11,8 +11,8 @@
 // Everything that differs between the three condition pages. File names,
 // sections and keys of a kind come from the condition store.
 struct ConditionFamily {
-    int kind;                 // ConditionKind
-    UINT templateId;          // dialog template of the page
+    int kind;         // ConditionKind
+    UINT templateId;  // dialog template of the page
 };
 
 extern const ConditionFamily kScannerFamily;
@@ -36,9 +36,9 @@ public:
 
     const ConditionFamily& family;
     char libRootPath[MAX_PATH] = {};  // the current LibRoot folder, set by the sheet
-    int savedOrDeleted = 0;  // set by the apply step and by Delete; read by the caller
-    int checkArmed = 0;      // set by the sheet once its start-up activations are over
-    int checkFailed = 0;     // the last leave check failed
+    int savedOrDeleted = 0;           // set by the apply step and by Delete; read by the caller
+    int checkArmed = 0;               // set by the sheet once its start-up activations are over
+    int checkFailed = 0;              // the last leave check failed
 
 protected:
     BOOL OnInitDialog() override;

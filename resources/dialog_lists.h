@@ -12,7 +12,8 @@
 // at a malformed record. Returns the number of rows added, 0 when the
 // template has no list resource.
 inline int FillDialogLists(HWND dialog, HINSTANCE from, UINT templateId) {
-    HRSRC info = FindResourceA(from, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(RT_DIALOG_LISTS));
+    HRSRC info =
+        FindResourceA(from, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(RT_DIALOG_LISTS));
     if (info == nullptr) return 0;
     HGLOBAL loaded = LoadResource(from, info);
     const BYTE* data = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;

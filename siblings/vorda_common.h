@@ -16,12 +16,11 @@ VORDA_COMMON_API int __stdcall GetSettingsIniPath(HWND owner, char* path);
 VORDA_COMMON_API int __stdcall GetCommonIniPath(char* path);
 // @43: appends one diagnostic line to the log that belongs to logPath.
 VORDA_COMMON_API void __stdcall WriteLog(const char* logPath, const char* module,
-                                         const char* source, int result, int line,
-                                         int fixed1, int fixed2, int code,
-                                         const char* text);
+                                         const char* source, int result, int line, int fixed1,
+                                         int fixed2, int code, const char* text);
 // @35: modal message box; returns the id of the pressed button.
-VORDA_COMMON_API int __stdcall ShowMessageBox(HWND owner, const char* text,
-                                              const char* caption, UINT style);
+VORDA_COMMON_API int __stdcall ShowMessageBox(HWND owner, const char* text, const char* caption,
+                                              UINT style);
 // @34: message box without owner.
 VORDA_COMMON_API void __stdcall ShowMessageText(const char* text, UINT style, int reserved);
 // @5: 0 when the folder can be reached.

@@ -11,8 +11,7 @@ seconds=${2:-2}
 "$root/tools/setup.sh" "$build"
 source "$root/tools/wine-env.sh" "$build"
 
-cmake -S "$root" -B "$build/x64" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake" >/dev/null
+(cd "$root" && cmake --preset x64 -B "$build/x64" >/dev/null)
 cmake --build "$build/x64" -j2 --target vorda_bench
 
 exec wine "$build/x64/bin/vorda_bench.exe" "$seconds"

@@ -16,8 +16,7 @@ source "$root/tools/wine-env.sh" "$build"
 export WINEPREFIX="$WINEPREFIX_X11"
 
 echo "demo: building"
-cmake -S "$root" -B "$build/x64" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake" >/dev/null
+(cd "$root" && cmake --preset x64 -B "$build/x64" >/dev/null)
 cmake --build "$build/x64" -j "$(nproc)" --target VordaHost >/dev/null
 host="$build/x64/bin/VordaHost.exe"
 

@@ -7,7 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${1:-$root/build}")
 
-packages=(cmake mingw-w64 wine wine64 xvfb xdotool imagemagick googletest locales)
+packages=(cmake mingw-w64 wine wine64 xvfb xdotool imagemagick googletest locales clang-format)
 missing=()
 sudo_cmd=""
 [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"

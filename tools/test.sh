@@ -9,17 +9,20 @@ build=$root/build
 source "$root/tools/wine-env.sh" "$build"
 jobs=$(nproc)
 
-cmake -S "$root" -B "$build/x64" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake" >/dev/null
-cmake --build "$build/x64" -j "$jobs"
+# The code keeps the project's format (.clang-format).
+if ! (cd "$root" && git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror --style=file); then
+    echo "test: the files above are not formatted; run clang-format -i on them" >&2
+    exit 1
+fi
 
-cmake -S "$root" -B "$build/x86" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORDA_BUILD_TESTS=OFF \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-i686-w64-mingw32.cmake" >/dev/null
-cmake --build "$build/x86" -j "$jobs"
+for arch in x64 x86; do
+    (cd "$root" && cmake --preset "$arch" -B "$build/$arch" >/dev/null)
+    cmake --build "$build/$arch" -j "$jobs"
+done
 
 # One wineserver for the whole run: each test process then starts in a
 # fraction of a second instead of seconds.
-wineserver -p
+wineserver -p >/dev/null 2>&1 || true  # (one may be running already)
 wine cmd /c exit >/dev/null 2>&1 || true
 status=0
 # Serially: the tests share one Wine registry (the App Paths entry) and one

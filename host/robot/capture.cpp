@@ -69,7 +69,8 @@ void Robot::Capture(HWND window, const std::string& bmpPath) {
         RedrawWindow(window, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     });
-    if (!CaptureWindow(window, bmpPath)) Fail("could not capture " + Describe(window) + " to " + bmpPath);
+    if (!CaptureWindow(window, bmpPath))
+        Fail("could not capture " + Describe(window) + " to " + bmpPath);
 }
 
 }  // namespace robot

@@ -1,5 +1,6 @@
 // The robot's actions on controls: edits, buttons, combo boxes, list boxes.
 #include <windows.h>
+
 #include <shlobj.h>
 
 #include <vector>

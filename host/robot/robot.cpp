@@ -101,8 +101,7 @@ void Robot::RunOnUiThread(const std::function<void()>& action) {
     const long before = state_.actionsHandled.load();
     if (!PostMessageA(state_.idleWindow, kActionMessage, 0, reinterpret_cast<LPARAM>(&action)))
         Fail("could not post to the UI thread");
-    WaitUntil([&] { return state_.actionsHandled.load() > before; },
-              "an action on the UI thread");
+    WaitUntil([&] { return state_.actionsHandled.load() > before; }, "an action on the UI thread");
 }
 
 HWND Robot::FindWindowWhere(const std::function<bool(HWND)>& match) const {
@@ -145,8 +144,8 @@ HWND Robot::WaitForSheet() {
             GetClassNameA(window, cls, sizeof cls);
             if (lstrcmpA(cls, "#32770") != 0) return false;
             DWORD_PTR page = 0;
-            return SendMessageTimeoutA(window, PSM_GETCURRENTPAGEHWND, 0, 0, SMTO_NORMAL,
-                                       1000, &page) != 0 &&
+            return SendMessageTimeoutA(window, PSM_GETCURRENTPAGEHWND, 0, 0, SMTO_NORMAL, 1000,
+                                       &page) != 0 &&
                    page != 0;
         },
         "the property sheet");
@@ -160,14 +159,12 @@ HWND Robot::WaitForDialog(HWND owner, const char* title) {
             if (GetWindow(window, GW_OWNER) != root) return false;
             return !title || wanted == TitleOf(window);
         },
-        "a dialog" + (title ? " \"" + wanted + "\"" : std::string()) + " owned by " +
-            Hex(root));
+        "a dialog" + (title ? " \"" + wanted + "\"" : std::string()) + " owned by " + Hex(root));
 }
 
 HWND Robot::WaitForWindowTitled(const std::string& title) {
-    return WaitForWindowWhere(
-        [&](HWND window) { return title == TitleOf(window); },
-        "a window titled \"" + title + "\"");
+    return WaitForWindowWhere([&](HWND window) { return title == TitleOf(window); },
+                              "a window titled \"" + title + "\"");
 }
 
 HWND Robot::WaitForActiveWindow(HWND except) {

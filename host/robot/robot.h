@@ -36,8 +36,8 @@
 namespace robot {
 
 // Ids of the property sheet's own buttons.
-constexpr int kSheetOk = IDOK;         // 1
-constexpr int kSheetCancel = IDCANCEL; // 2
+constexpr int kSheetOk = IDOK;          // 1
+constexpr int kSheetCancel = IDCANCEL;  // 2
 constexpr int kSheetHelp = 9;
 constexpr int kSheetApply = 0x3021;
 
@@ -147,7 +147,7 @@ public:
     int TabCount(HWND sheet);
     int CurrentTab(HWND sheet);
     std::string TabTitle(HWND sheet, int tab);
-    HWND CurrentPage(HWND sheet);  // PropSheet_GetCurrentPageHwnd
+    HWND CurrentPage(HWND sheet);    // PropSheet_GetCurrentPageHwnd
     HWND Page(HWND sheet, int tab);  // nullptr while the page was never created
     // Switches tabs with a sent PSM_SETCURSEL and returns its result (false
     // when the page being left refused). The switch must not open a modal

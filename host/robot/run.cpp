@@ -76,8 +76,9 @@ void RobotMain(RunState& state, const std::function<void(Robot&)>& script,
     }
     if (failed && !state.callReturned.load()) {
         if (!robot.CancelAll(options.timeoutMs * 3)) {
-            PrintFailure("the call did not return although every window was cancelled; "
-                         "ending the process");
+            PrintFailure(
+                "the call did not return although every window was cancelled; "
+                "ending the process");
             TerminateProcess(GetCurrentProcess(), 3);
         }
     }

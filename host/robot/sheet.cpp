@@ -1,6 +1,7 @@
 // The robot's actions on a property sheet: tabs, pages and the sheet's own
 // buttons.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include "host/robot/robot.h"
@@ -57,7 +58,8 @@ void Robot::PostSelectTab(HWND sheet, int tab) {
 
 void Robot::Press(HWND sheet, int buttonId) {
     HWND button = GetDlgItem(sheet, buttonId);
-    if (!button) Fail("the sheet " + Describe(sheet) + " has no button " + std::to_string(buttonId));
+    if (!button)
+        Fail("the sheet " + Describe(sheet) + " has no button " + std::to_string(buttonId));
     ClickControl(button, "sheet button " + std::to_string(buttonId));
 }
 

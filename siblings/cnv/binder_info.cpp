@@ -14,8 +14,8 @@ const size_t kSubTitleRoom = kBinderInfoSize - kBinderSubTitleOffset;  // 27: 26
 size_t FittingLength(const char* text, size_t maxBytes) {
     size_t length = 0;
     while (text[length] != '\0') {
-        const size_t step = (IsDBCSLeadByte(static_cast<BYTE>(text[length])) &&
-                             text[length + 1] != '\0') ? 2 : 1;
+        const size_t step =
+            (IsDBCSLeadByte(static_cast<BYTE>(text[length])) && text[length + 1] != '\0') ? 2 : 1;
         if (length + step > maxBytes) break;
         length += step;
     }

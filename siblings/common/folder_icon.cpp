@@ -35,8 +35,8 @@ int __stdcall ChangeFolderIcon_EnvSet(const char* path) {
     const size_t length = std::strlen(path);
     const bool endsWithSeparator =
         path[length - 1] == '\\' && CharPrevA(path, path + length) == path + length - 1;
-    const int written = std::snprintf(ini, sizeof ini, "%s%sdesktop.ini", path,
-                                      endsWithSeparator ? "" : "\\");
+    const int written =
+        std::snprintf(ini, sizeof ini, "%s%sdesktop.ini", path, endsWithSeparator ? "" : "\\");
     if (written < 0 || written >= static_cast<int>(sizeof ini)) return kPathTooLong;
 
     // An existing desktop.ini is hidden and system; clear that so that it can

@@ -52,8 +52,9 @@ FolderPath SplitFolderPath(const char* path) {
     if (path == nullptr || *path == '\0') return result;
     std::wstring full = FullPath(Widen(path));
     // A long-path prefix before a drive letter names the same folder.
-    if (full.size() >= 6 && (full.compare(0, 4, L"\\\\?\\") == 0 ||
-                             full.compare(0, 4, L"\\\\.\\") == 0) && full[5] == L':')
+    if (full.size() >= 6 &&
+        (full.compare(0, 4, L"\\\\?\\") == 0 || full.compare(0, 4, L"\\\\.\\") == 0) &&
+        full[5] == L':')
         full.erase(0, 4);
     if (full.size() >= 2 && full[1] == L':' &&
         ((full[0] >= L'A' && full[0] <= L'Z') || (full[0] >= L'a' && full[0] <= L'z'))) {

@@ -1,9 +1,9 @@
 // The diagnostic log: one tab-separated line per call, appended to the file
 // beside the log path whose extension is ".log".
-#include "siblings/vorda_common.h"
-
 #include <cstdio>
 #include <string>
+
+#include "siblings/vorda_common.h"
 
 namespace {
 

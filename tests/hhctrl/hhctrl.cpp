@@ -7,8 +7,8 @@
 
 #include <cstdio>
 
-extern "C" __declspec(dllexport) HWND WINAPI HtmlHelpA(HWND owner, LPCSTR file, UINT command,
-                                                       DWORD_PTR data) {
+extern "C" __declspec(dllexport) HWND WINAPI
+    HtmlHelpA(HWND owner, LPCSTR file, UINT command, DWORD_PTR data) {
     char logPath[MAX_PATH] = {};
     const DWORD length = GetEnvironmentVariableA("VORDA_HH_LOG", logPath, sizeof logPath);
     if (length == 0 || length >= sizeof logPath) return nullptr;
@@ -17,19 +17,18 @@ extern "C" __declspec(dllexport) HWND WINAPI HtmlHelpA(HWND owner, LPCSTR file, 
     if (owner != nullptr) GetWindowTextA(owner, ownerText, sizeof ownerText);
 
     char line[4 * MAX_PATH];
-    const int written =
-        std::snprintf(line, sizeof line, "%s\t%u\t%llu\t%s\r\n", file ? file : "-", command,
-                      static_cast<unsigned long long>(data), ownerText);
+    const int written = std::snprintf(line, sizeof line, "%s\t%u\t%llu\t%s\r\n", file ? file : "-",
+                                      command, static_cast<unsigned long long>(data), ownerText);
     if (written <= 0) return nullptr;
 
-    HANDLE log = CreateFileA(logPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE log = CreateFileA(logPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (log == INVALID_HANDLE_VALUE) return nullptr;
     DWORD done = 0;
-    WriteFile(log, line, static_cast<DWORD>(written < static_cast<int>(sizeof line)
-                                                ? written
-                                                : sizeof line - 1),
-              &done, nullptr);
+    WriteFile(
+        log, line,
+        static_cast<DWORD>(written < static_cast<int>(sizeof line) ? written : sizeof line - 1),
+        &done, nullptr);
     CloseHandle(log);
     return nullptr;
 }

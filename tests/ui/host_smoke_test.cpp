@@ -72,9 +72,9 @@ TEST_F(HostSmokeTest, Mode0WithAnInvalidIndexNeverTouchesTheMissingPaths) {
     char path1[MAX_PATH] = {};
     int index = 3;
     int show = 0;
-    const int result = robot::Run(
-        [&] { return VordaConfigSet(0, path1, nullptr, nullptr, &index, &show); },
-        [](robot::Robot& r) { r.WaitCallReturned(); });
+    const int result =
+        robot::Run([&] { return VordaConfigSet(0, path1, nullptr, nullptr, &index, &show); },
+                   [](robot::Robot& r) { r.WaitCallReturned(); });
     EXPECT_EQ(0, result);
     EXPECT_EQ(3, index);
 }

@@ -59,14 +59,14 @@ TEST_P(DialogStartTest, ShowsTheStoredChoice) {
     const StartCase c = GetParam();
     SetStored(c.destination, c.confirmation);
     EXPECT_EQ(1, Lumora([&](robot::Robot& r) {
-        HWND dialog = r.WaitForDialog(nullptr, kTitle);
-        EXPECT_EQ(c.radios, Radios(r, dialog));
-        EXPECT_EQ(c.confirmEnabled, r.IsEnabled(dialog, kConfirm));
-        EXPECT_EQ(c.confirmChecked, r.IsChecked(dialog, kConfirm));
-        for (int id : {IDOK, IDCANCEL, 57670}) EXPECT_TRUE(r.IsVisible(dialog, id)) << id;
-        r.Click(dialog, IDCANCEL);
-        r.WaitCallReturned();
-    }));
+                  HWND dialog = r.WaitForDialog(nullptr, kTitle);
+                  EXPECT_EQ(c.radios, Radios(r, dialog));
+                  EXPECT_EQ(c.confirmEnabled, r.IsEnabled(dialog, kConfirm));
+                  EXPECT_EQ(c.confirmChecked, r.IsChecked(dialog, kConfirm));
+                  for (int id : {IDOK, IDCANCEL, 57670}) EXPECT_TRUE(r.IsVisible(dialog, id)) << id;
+                  r.Click(dialog, IDCANCEL);
+                  r.WaitCallReturned();
+              }));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -126,11 +126,11 @@ TEST_F(ImportDestinationTest, DialogCancelWritesNothing) {
     SetStored("1", "0");
     const std::string before = ReadFileBytes(settingsIni);
     EXPECT_EQ(1, Lumora([&](robot::Robot& r) {
-        HWND dialog = r.WaitForDialog(nullptr, kTitle);
-        r.Click(dialog, kBinderDialog);
-        r.Click(dialog, IDCANCEL);
-        r.WaitCallReturned();
-    }));
+                  HWND dialog = r.WaitForDialog(nullptr, kTitle);
+                  r.Click(dialog, kBinderDialog);
+                  r.Click(dialog, IDCANCEL);
+                  r.WaitCallReturned();
+              }));
     EXPECT_EQ(before, ReadFileBytes(settingsIni));
     EXPECT_FALSE(FileExists(Backup()));
 }
@@ -151,17 +151,17 @@ TEST_F(ImportDestinationTest, DialogBackupOfASettingsFileWithoutExtensionAppends
 TEST_F(ImportDestinationTest, DialogFailedSaveIsLoggedShownAndKeepsTheDialogOpen) {
     SetEnv("VORDA_SETTINGS_INI", (temp / "Missing\\Vorda.ini").c_str());
     EXPECT_EQ(1, Lumora([&](robot::Robot& r) {
-        HWND dialog = r.WaitForDialog(nullptr, kTitle);
-        r.Click(dialog, IDOK);
-        const robot::MessageBoxInfo box = r.WaitForMessageBox(dialog);
-        EXPECT_EQ("Vorda Options", box.caption);
-        EXPECT_EQ("Failed to update the LibRoot alias. \nCheck the settings.", box.text);
-        EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), box.style());
-        r.Answer(box, IDOK);
-        EXPECT_FALSE(r.CallReturned());
-        r.Click(dialog, IDCANCEL);
-        r.WaitCallReturned();
-    }));
+                  HWND dialog = r.WaitForDialog(nullptr, kTitle);
+                  r.Click(dialog, IDOK);
+                  const robot::MessageBoxInfo box = r.WaitForMessageBox(dialog);
+                  EXPECT_EQ("Vorda Options", box.caption);
+                  EXPECT_EQ("Failed to update the LibRoot alias. \nCheck the settings.", box.text);
+                  EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), box.style());
+                  r.Answer(box, IDOK);
+                  EXPECT_FALSE(r.CallReturned());
+                  r.Click(dialog, IDCANCEL);
+                  r.WaitCallReturned();
+              }));
     const std::vector<std::string> lines = LogLines();
     ASSERT_EQ(1u, lines.size());
     EXPECT_NE(std::string::npos, lines[0].find("\tVordaEnv.dll\tLumoraPage\t0\t")) << lines[0];

@@ -2,6 +2,7 @@
 // drives its windows with the robot. The robot's failures become gtest
 // failures (gtest assertions may be used from the robot thread).
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <gtest/gtest.h>

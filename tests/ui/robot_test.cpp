@@ -2,15 +2,14 @@
 // is reported and every window it left open is cancelled, so a UI test can
 // neither pass silently nor hang. Driven against a dialog of the test's own,
 // built from an in-memory template.
+#include "host/robot/robot.h"
+
 #include <windows.h>
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
-
-#include "host/robot/robot.h"
 
 namespace {
 
@@ -20,7 +19,10 @@ enum DialogId { kName = 101, kAgree = 102, kAsk = 104, kLocked = 106 };
 // box owned by the dialog), a disabled button, OK and Cancel.
 std::vector<WORD> TestTemplate() {
     std::vector<WORD> w;
-    auto dword = [&](DWORD v) { w.push_back(LOWORD(v)); w.push_back(HIWORD(v)); };
+    auto dword = [&](DWORD v) {
+        w.push_back(LOWORD(v));
+        w.push_back(HIWORD(v));
+    };
     auto text = [&](const char* t) {
         while (*t) w.push_back(static_cast<unsigned char>(*t++));
         w.push_back(0);
@@ -31,7 +33,13 @@ std::vector<WORD> TestTemplate() {
     text("Robot Test");
     w.push_back(8);
     text("MS Shell Dlg");
-    struct Item { WORD cls; int id; const char* text; DWORD style; short y; };
+    struct Item {
+        WORD cls;
+        int id;
+        const char* text;
+        DWORD style;
+        short y;
+    };
     const Item items[] = {{0x81, kName, "", ES_AUTOHSCROLL | WS_BORDER, 5},
                           {0x80, kAgree, "Agree", BS_AUTOCHECKBOX, 20},
                           {0x80, kAsk, "Ask", BS_PUSHBUTTON, 35},
@@ -144,11 +152,9 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"MissingControl",
                     [](robot::Robot& r) { r.Text(r.WaitForDialog(nullptr), 999); },
                     "no control 999"},
-        FailureCase{"NoSuchWindow",
-                    [](robot::Robot& r) { r.WaitForWindowTitled("Nowhere"); },
+        FailureCase{"NoSuchWindow", [](robot::Robot& r) { r.WaitForWindowTitled("Nowhere"); },
                     "waiting for a window titled \"Nowhere\""},
-        FailureCase{"ScriptLeavesTheDialogOpen",
-                    [](robot::Robot& r) { r.WaitForDialog(nullptr); },
+        FailureCase{"ScriptLeavesTheDialogOpen", [](robot::Robot& r) { r.WaitForDialog(nullptr); },
                     "did not return"},
         FailureCase{"ClickUnderAModalWindow",
                     [](robot::Robot& r) {
@@ -162,16 +168,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RobotTest, ANestedMessageBoxIsAnsweredNoWhenTheScriptFails) {
     int answer = 0;
-    EXPECT_NONFATAL_FAILURE_ON_ALL_THREADS(
-        robot::Run([&] { return ShowTestDialog(answer); },
-                   [](robot::Robot& r) {
-                       HWND dialog = r.WaitForDialog(nullptr);
-                       r.Click(dialog, kAsk);
-                       r.WaitForMessageBox(dialog);
-                       r.Fail("stop");
-                   },
-                   Quick()),
-        "stop");
+    EXPECT_NONFATAL_FAILURE_ON_ALL_THREADS(robot::Run([&] { return ShowTestDialog(answer); },
+                                                      [](robot::Robot& r) {
+                                                          HWND dialog = r.WaitForDialog(nullptr);
+                                                          r.Click(dialog, kAsk);
+                                                          r.WaitForMessageBox(dialog);
+                                                          r.Fail("stop");
+                                                      },
+                                                      Quick()),
+                                           "stop");
     EXPECT_EQ(IDNO, answer);
 }
 

@@ -86,8 +86,7 @@ void UiTest::LoadModule() {
     const std::string path = std::string(folder) + "\\VordaEnv.dll";
     module = LoadLibraryA(path.c_str());
     ASSERT_NE(nullptr, module) << "LoadLibrary " << path << " failed: " << GetLastError();
-    VordaConfigSet =
-        reinterpret_cast<VordaConfigSetFn>(GetProcAddress(module, "VordaConfigSet"));
+    VordaConfigSet = reinterpret_cast<VordaConfigSetFn>(GetProcAddress(module, "VordaConfigSet"));
     LumoraLConfigSet =
         reinterpret_cast<LumoraLConfigSetFn>(GetProcAddress(module, "LumoraLConfigSet"));
     ASSERT_NE(nullptr, VordaConfigSet);
@@ -122,7 +121,9 @@ std::string UiTest::IniValue(const std::string& path, const char* section, const
 
 bool UiTest::HasIniKey(const std::string& path, const char* section, const char* key) {
     char value[16] = {};
-    const char* const absent = "\x01" "absent";
+    const char* const absent =
+        "\x01"
+        "absent";
     GetPrivateProfileStringA(section, key, absent, value, sizeof value, path.c_str());
     return std::strcmp(value, absent) != 0;
 }

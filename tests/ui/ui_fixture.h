@@ -25,7 +25,6 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -35,8 +34,7 @@
 namespace uitest {
 
 using VordaConfigSetFn = int(__stdcall*)(int mode, char* rootPath1, char* rootPath2,
-                                         char* rootPath3, int* currentRootIndex,
-                                         int* messageShow);
+                                         char* rootPath3, int* currentRootIndex, int* messageShow);
 using LumoraLConfigSetFn = int(__stdcall*)();
 
 // The arguments of VordaConfigSet as the application holds them.

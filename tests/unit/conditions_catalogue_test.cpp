@@ -1,7 +1,6 @@
 // The catalogue of condition files in a real application folder.
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -106,8 +105,8 @@ protected:
 };
 
 TEST_F(ConditionCatalogue, TemplatesFirstThenUserConditions) {
-    Touch("sScanner Template Binder 1.ini", "kept");       // small extension
-    Touch("sSCANNER TEMPLATE BINDER 2.INI", "kept too");   // other letter case
+    Touch("sScanner Template Binder 1.ini", "kept");      // small extension
+    Touch("sSCANNER TEMPLATE BINDER 2.INI", "kept too");  // other letter case
     Touch("sA.INI");
     Touch("s.INI");
     Touch("SUpper.ini");
@@ -198,8 +197,8 @@ TEST_F(ConditionCatalogue, DeleteSelectsFollowingOrFirst) {
     Touch("sB.INI");
     Names names = List(kScanner);
     std::sort(names.begin() + 3, names.end());
-    ASSERT_EQ((Names{"Scanner Template Binder 1", "Scanner Template Binder 2", "Scanner Template Binder 3",
-                     "A", "B"}),
+    ASSERT_EQ((Names{"Scanner Template Binder 1", "Scanner Template Binder 2",
+                     "Scanner Template Binder 3", "A", "B"}),
               names);
 
     EXPECT_EQ(-1, DeleteCondition(kScanner, dir.path().c_str(), &names, 1));  // a template
@@ -232,7 +231,8 @@ TEST_F(ConditionCatalogue, DeletingTheCurrentConditionRecordsTheNextOne) {
     ASSERT_EQ(0, next);  // "Old" was last: template 1
     OpenCondition(kFaxReceive, dir.path().c_str(), names[0].c_str(), &r);
     RecordCurrentCondition(dir.path().c_str(), &r);
-    EXPECT_EQ(1, IsCurrentCondition(kFaxReceive, dir.path().c_str(), "FAX Receive Template Binder 1"));
+    EXPECT_EQ(1,
+              IsCurrentCondition(kFaxReceive, dir.path().c_str(), "FAX Receive Template Binder 1"));
 }
 
 TEST_F(ConditionCatalogue, ConditionExistsInAppFolder) {

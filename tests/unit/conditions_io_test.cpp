@@ -1,7 +1,6 @@
 // Reading and writing sort conditions on real files: whole files compared
 // byte for byte, DIVSET.ini fallback and migration, hostile input.
 #include <gtest/gtest.h>
-
 #include <initializer_list>
 #include <string>
 
@@ -22,8 +21,8 @@ std::string Lines(std::initializer_list<std::string> lines) {
     return text;
 }
 
-const std::string kFaxOrder = "@FAX-TSI" + kLS + "@FAX-DIALIN" + kLS + "@FAX-NAME" + kLS + "@FAX-NUMBER" +
-                              kLS + "@FAX-FCODE" + kLS + "@FAX-PORT" + kLS;
+const std::string kFaxOrder = "@FAX-TSI" + kLS + "@FAX-DIALIN" + kLS + "@FAX-NAME" + kLS +
+                              "@FAX-NUMBER" + kLS + "@FAX-FCODE" + kLS + "@FAX-PORT" + kLS;
 const std::string kSendOrder = "@TX-USER" + kLS + "@TX-SECTION" + kLS;
 
 class ConditionFiles : public condtest::AppFolderTest {
@@ -46,54 +45,33 @@ protected:
 TEST_F(ConditionFiles, FaxReceiveTemplateOneWholeFile) {
     const std::string path = At("fFAX Receive Template Binder 1.INI");
     EXPECT_EQ(1, WriteTemplateCondition(kFaxReceive, path.c_str(), 1));
-    EXPECT_EQ(Lines({"[FAX-RX]",
-                     "LIBRARY=\"Default Library\"",
-                     "CABINET=\"Received FAX Document\"",
-                     "BINDER=\"@FAX-TSI" + kLS + "\"",
-                     "INDEX=\"@DATE-YMD\"",
-                     "TAG=\"@TIME-HM\"",
-                     "POSITION=\"@FRONT\"",
-                     "DATETYPE=\"@DATE-YMD\"",
-                     "DATEWEEK=\"@DATE-YMW-SUN\"",
-                     "FAX-SEQ=\"" + kFaxOrder + "\"",
-                     "FAX-CHECK=\"@FAX-TSI" + kLS + "\"",
-                     "[FAX-RX_USE]",
-                     "LIBRARY=\"@ON\"",
-                     "CABINET=\"@ON\"",
-                     "BINDER=\"@ON\"",
-                     "INDEX=\"@ON\"",
-                     "TAG=\"@ON\""}),
+    EXPECT_EQ(Lines({"[FAX-RX]", "LIBRARY=\"Default Library\"", "CABINET=\"Received FAX Document\"",
+                     "BINDER=\"@FAX-TSI" + kLS + "\"", "INDEX=\"@DATE-YMD\"", "TAG=\"@TIME-HM\"",
+                     "POSITION=\"@FRONT\"", "DATETYPE=\"@DATE-YMD\"", "DATEWEEK=\"@DATE-YMW-SUN\"",
+                     "FAX-SEQ=\"" + kFaxOrder + "\"", "FAX-CHECK=\"@FAX-TSI" + kLS + "\"",
+                     "[FAX-RX_USE]", "LIBRARY=\"@ON\"", "CABINET=\"@ON\"", "BINDER=\"@ON\"",
+                     "INDEX=\"@ON\"", "TAG=\"@ON\""}),
               ReadFileBytes(path));
 }
 
 TEST_F(ConditionFiles, FaxSendTemplateThreeWholeFile) {
     const std::string path = At("nThree.INI");
     WriteTemplateCondition(kFaxSend, path.c_str(), 7);  // any other number is template 3
-    EXPECT_EQ(Lines({"[FAX-TX]",
-                     "LIBRARY=\"Default Library\"",
-                     "CABINET=\"Transmitted FAX Document\"",
-                     "BINDER=\"@DATE-YM\"",
-                     "INDEX=\"@TX-DEST\"",
-                     "TAG=\"@TIME-HM\"",
-                     "POSITION=\"@FRONT\"",
-                     "DATETYPE=\"@DATE-YM\"",
-                     "DATEWEEK=\"@DATE-YMW-SUN\"",
-                     "FAX-SEQ=\"" + kSendOrder + "\"",
-                     "FAX-CHECK=\"" + kSendOrder + "\"",
-                     "[FAX-TX_USE]",
-                     "LIBRARY=\"@ON\"",
-                     "CABINET=\"@ON\"",
-                     "BINDER=\"@ON\"",
-                     "INDEX=\"@OFF\"",
-                     "TAG=\"\""}),
-              ReadFileBytes(path));
+    EXPECT_EQ(
+        Lines({"[FAX-TX]", "LIBRARY=\"Default Library\"", "CABINET=\"Transmitted FAX Document\"",
+               "BINDER=\"@DATE-YM\"", "INDEX=\"@TX-DEST\"", "TAG=\"@TIME-HM\"",
+               "POSITION=\"@FRONT\"", "DATETYPE=\"@DATE-YM\"", "DATEWEEK=\"@DATE-YMW-SUN\"",
+               "FAX-SEQ=\"" + kSendOrder + "\"", "FAX-CHECK=\"" + kSendOrder + "\"", "[FAX-TX_USE]",
+               "LIBRARY=\"@ON\"", "CABINET=\"@ON\"", "BINDER=\"@ON\"", "INDEX=\"@OFF\"",
+               "TAG=\"\""}),
+        ReadFileBytes(path));
     // The empty TAG use reads as its default, "@ON".
     SortCondition r = Read(path, kFaxSend);
     EXPECT_EQ(1, r.tagUse);
     EXPECT_EQ(0, r.indexUse);
-    EXPECT_EQ(1, r.binderMode);   // date
+    EXPECT_EQ(1, r.binderMode);  // date
     EXPECT_EQ(1, r.dateType);
-    EXPECT_EQ(2, r.indexMode);    // destination
+    EXPECT_EQ(2, r.indexMode);  // destination
     EXPECT_STREQ("S: Destination Information", r.indexText);
 }
 
@@ -101,21 +79,11 @@ TEST_F(ConditionFiles, NewScannerConditionWholeFile) {
     // A condition with no file and no DIVSET.ini reads as the defaults.
     SortCondition r = Read(At("sNew.INI"), kScanner);
     EXPECT_EQ(1, WriteCondition(&r));
-    EXPECT_EQ(Lines({"[SCANNER_USE]",
-                     "LIBRARY=\"@ON\"",
-                     "CABINET=\"@ON\"",
-                     "BINDER=\"@ON\"",
-                     "INDEX=\"@ON\"",
-                     "TAG=\"@OFF\"",
-                     "[SCANNER]",
-                     "POSITION=\"@FRONT\"",
-                     "DATETYPE=\"@DATE-YMD\"",
-                     "DATEWEEK=\"@DATE-YMW-SUN\"",
-                     "LIBRARY=\"Default Library\"",
-                     "CABINET=\"Scanned Document\"",
-                     "BINDER=\"@BUTTON\"",
-                     "INDEX=\"@DATE-YMD\"",
-                     "TAG=\"@TIME-HM\""}),
+    EXPECT_EQ(Lines({"[SCANNER_USE]", "LIBRARY=\"@ON\"", "CABINET=\"@ON\"", "BINDER=\"@ON\"",
+                     "INDEX=\"@ON\"", "TAG=\"@OFF\"", "[SCANNER]", "POSITION=\"@FRONT\"",
+                     "DATETYPE=\"@DATE-YMD\"", "DATEWEEK=\"@DATE-YMW-SUN\"",
+                     "LIBRARY=\"Default Library\"", "CABINET=\"Scanned Document\"",
+                     "BINDER=\"@BUTTON\"", "INDEX=\"@DATE-YMD\"", "TAG=\"@TIME-HM\""}),
               ReadFileBytes(At("sNew.INI")));
 }
 
@@ -136,24 +104,14 @@ TEST_F(ConditionFiles, FaxReceiveConditionWithListsWholeFile) {
     std::strcpy(r.tagText, "Note, 1");
     EXPECT_EQ(1, WriteCondition(&r));
     const std::string chosenList = "@FAX-PORT" + kLS + "@FAX-TSI" + kLS;
-    EXPECT_EQ(Lines({"[FAX-RX_USE]",
-                     "LIBRARY=\"@ON\"",
-                     "CABINET=\"@OFF\"",
-                     "BINDER=\"@ON\"",
-                     "INDEX=\"@ON\"",
-                     "TAG=\"@ON\"",
-                     "[FAX-RX]",
-                     "POSITION=\"@BACK\"",
-                     "FAX-SEQ=\"@FAX-PORT" + kLS + "@FAX-TSI" + kLS + "@FAX-DIALIN" + kLS + "@FAX-NAME" + kLS +
-                         "@FAX-NUMBER" + kLS + "@FAX-FCODE" + kLS + "\"",
-                     "FAX-CHECK=\"" + chosenList + "\"",
-                     "DATETYPE=\"@DATE-YMW\"",
-                     "DATEWEEK=\"@DATE-YMW-TUE\"",
-                     "LIBRARY=\"Default Library\"",
-                     "CABINET=\"Received FAX Document\"",
-                     "BINDER=\"" + chosenList + "\"",
-                     "INDEX=\"@DATE-YMW-TUE\"",
-                     "TAG=\"Note, 1\""}),
+    EXPECT_EQ(Lines({"[FAX-RX_USE]", "LIBRARY=\"@ON\"", "CABINET=\"@OFF\"", "BINDER=\"@ON\"",
+                     "INDEX=\"@ON\"", "TAG=\"@ON\"", "[FAX-RX]", "POSITION=\"@BACK\"",
+                     "FAX-SEQ=\"@FAX-PORT" + kLS + "@FAX-TSI" + kLS + "@FAX-DIALIN" + kLS +
+                         "@FAX-NAME" + kLS + "@FAX-NUMBER" + kLS + "@FAX-FCODE" + kLS + "\"",
+                     "FAX-CHECK=\"" + chosenList + "\"", "DATETYPE=\"@DATE-YMW\"",
+                     "DATEWEEK=\"@DATE-YMW-TUE\"", "LIBRARY=\"Default Library\"",
+                     "CABINET=\"Received FAX Document\"", "BINDER=\"" + chosenList + "\"",
+                     "INDEX=\"@DATE-YMW-TUE\"", "TAG=\"Note, 1\""}),
               ReadFileBytes(At("fMine.INI")));
 
     // And it reads back as written: the comma is text, the list a list.
@@ -165,8 +123,10 @@ TEST_F(ConditionFiles, FaxReceiveConditionWithListsWholeFile) {
     EXPECT_EQ(2, back.indexMode);
     EXPECT_EQ(2, back.dateType);
     EXPECT_EQ(2, back.dateWeek);
-    EXPECT_EQ((std::vector<int32_t>{1, 0, 0, 0, 0, 1}), std::vector<int32_t>(back.faxCheck, back.faxCheck + 6));
-    EXPECT_EQ((std::vector<int32_t>{1, 2, 3, 4, 5, 0}), std::vector<int32_t>(back.faxSeq, back.faxSeq + 6));
+    EXPECT_EQ((std::vector<int32_t>{1, 0, 0, 0, 0, 1}),
+              std::vector<int32_t>(back.faxCheck, back.faxCheck + 6));
+    EXPECT_EQ((std::vector<int32_t>{1, 2, 3, 4, 5, 0}),
+              std::vector<int32_t>(back.faxSeq, back.faxSeq + 6));
 }
 
 TEST_F(ConditionFiles, NoItemSelectedStoresSeparatorAlone) {
@@ -189,40 +149,26 @@ TEST_F(ConditionFiles, DivsetWholeFileAfterWriteCurrentCondition) {
     WriteCondition(&scan);
     EXPECT_EQ(1, WriteCurrentCondition(divset.c_str(), &scan));
     const std::string scanPath = At("sMine.INI");
-    const std::string scannerPart = Lines({"[SCANNER_USE]",
-                                           "LIBRARY=\"@ON\"",
-                                           "CABINET=\"@ON\"",
-                                           "BINDER=\"@ON\"",
-                                           "INDEX=\"@ON\"",
-                                           "TAG=\"@OFF\"",
-                                           "[SCANNER]",
-                                           "POSITION=\"@FRONT\"",
-                                           "LIBRARY=\"Default Library\"",
-                                           "CABINET=\"Scanned Document\"",
-                                           "BINDER=\"@BUTTON\"",
-                                           "INDEX=\"@DATE-YMD\"",
-                                           "TAG=\"@TIME-HM\""});
-    EXPECT_EQ(Lines({"[CONFIG_INI]", "SCAN=\"" + scanPath + "\""}) + scannerPart, ReadFileBytes(divset));
+    const std::string scannerPart =
+        Lines({"[SCANNER_USE]", "LIBRARY=\"@ON\"", "CABINET=\"@ON\"", "BINDER=\"@ON\"",
+               "INDEX=\"@ON\"", "TAG=\"@OFF\"", "[SCANNER]", "POSITION=\"@FRONT\"",
+               "LIBRARY=\"Default Library\"", "CABINET=\"Scanned Document\"", "BINDER=\"@BUTTON\"",
+               "INDEX=\"@DATE-YMD\"", "TAG=\"@TIME-HM\""});
+    EXPECT_EQ(Lines({"[CONFIG_INI]", "SCAN=\"" + scanPath + "\""}) + scannerPart,
+              ReadFileBytes(divset));
 
     // A second kind: its key joins CONFIG_INI, its sections follow. The
     // record comes straight from a read (record form).
     SortCondition fax = ReadTemplate(kFaxReceive, 2);
     WriteCurrentCondition(divset.c_str(), &fax);
     const std::string faxPath = At("fFAX Receive Template Binder 2.INI");
-    const std::string faxPart = Lines({"[FAX-RX_USE]",
-                                       "LIBRARY=\"@ON\"",
-                                       "CABINET=\"@ON\"",
-                                       "BINDER=\"@ON\"",
-                                       "INDEX=\"@ON\"",
-                                       "TAG=\"@ON\"",
-                                       "[FAX-RX]",
-                                       "POSITION=\"@FRONT\"",
-                                       "LIBRARY=\"Default Library\"",
-                                       "CABINET=\"Received FAX Document\"",
-                                       "BINDER=\"@DATE-YM\"",
-                                       "INDEX=\"@FAX-TSI" + kLS + "\"",
-                                       "TAG=\"@TIME-HM\""});
-    EXPECT_EQ(Lines({"[CONFIG_INI]", "SCAN=\"" + scanPath + "\"", "FAX=\"" + faxPath + "\""}) + scannerPart + faxPart,
+    const std::string faxPart =
+        Lines({"[FAX-RX_USE]", "LIBRARY=\"@ON\"", "CABINET=\"@ON\"", "BINDER=\"@ON\"",
+               "INDEX=\"@ON\"", "TAG=\"@ON\"", "[FAX-RX]", "POSITION=\"@FRONT\"",
+               "LIBRARY=\"Default Library\"", "CABINET=\"Received FAX Document\"",
+               "BINDER=\"@DATE-YM\"", "INDEX=\"@FAX-TSI" + kLS + "\"", "TAG=\"@TIME-HM\""});
+    EXPECT_EQ(Lines({"[CONFIG_INI]", "SCAN=\"" + scanPath + "\"", "FAX=\"" + faxPath + "\""}) +
+                  scannerPart + faxPart,
               ReadFileBytes(divset));
 
     // Recording the scanner kind again replaces its values in place.
@@ -232,7 +178,8 @@ TEST_F(ConditionFiles, DivsetWholeFileAfterWriteCurrentCondition) {
     std::string changed = scannerPart;
     changed.replace(changed.find("TAG=\"@OFF\""), 10, "TAG=\"@ON\"");
     changed.replace(changed.find("\"@FRONT\""), 8, "\"@BACK\"");
-    EXPECT_EQ(Lines({"[CONFIG_INI]", "SCAN=\"" + scanPath + "\"", "FAX=\"" + faxPath + "\""}) + changed + faxPart,
+    EXPECT_EQ(Lines({"[CONFIG_INI]", "SCAN=\"" + scanPath + "\"", "FAX=\"" + faxPath + "\""}) +
+                  changed + faxPart,
               ReadFileBytes(divset));
 }
 
@@ -242,7 +189,9 @@ TEST_F(ConditionFiles, TemplateFileHasMainSectionFirst) {
         MakeConditionPath(kind, 1, dir.path().c_str(), path);
         WriteTemplateCondition(kind, path, 1);
         const std::string file = ReadFileBytes(path);
-        const char* main = kind == kScanner ? "[SCANNER]\r\n" : kind == kFaxReceive ? "[FAX-RX]\r\n" : "[FAX-TX]\r\n";
+        const char* main = kind == kScanner      ? "[SCANNER]\r\n"
+                           : kind == kFaxReceive ? "[FAX-RX]\r\n"
+                                                 : "[FAX-TX]\r\n";
         EXPECT_EQ(0u, file.find(main)) << kind;
         EXPECT_EQ(kind != kScanner, file.find("FAX-SEQ=") != std::string::npos) << kind;
     }
@@ -290,9 +239,8 @@ TEST_F(ConditionFiles, ReadWriteReadIsStableForEditedRecords) {
         int32_t dateType, dateWeek;
     };
     const Edit edits[] = {
-        {kScanner, -1, 1, 2, 2, 6},  {kScanner, 0, 1, -1, 1, 0},
-        {kFaxReceive, 1, 2, 3, 2, 3}, {kFaxReceive, 2, 1, 0, 0, 0},
-        {kFaxSend, 3, 2, 4, 2, 1},   {kFaxSend, 1, 3, 5, 1, 0},
+        {kScanner, -1, 1, 2, 2, 6},   {kScanner, 0, 1, -1, 1, 0}, {kFaxReceive, 1, 2, 3, 2, 3},
+        {kFaxReceive, 2, 1, 0, 0, 0}, {kFaxSend, 3, 2, 4, 2, 1},  {kFaxSend, 1, 3, 5, 1, 0},
     };
     for (const Edit& e : edits) {
         SCOPED_TRACE(e.kind);
@@ -354,7 +302,8 @@ TEST_F(ConditionFiles, ScannerFileYieldsFaxDefaults) {
     r.faxCheck[2] = 9;
     ReadCondition(At("sF.INI").c_str(), kScanner, &r);
     // FAX-SEQ is looked up in FAX-RX, which a scanner file lacks.
-    EXPECT_EQ((std::vector<int32_t>{0, 1, 2, 3, 4, 5}), std::vector<int32_t>(r.faxSeq, r.faxSeq + 6));
+    EXPECT_EQ((std::vector<int32_t>{0, 1, 2, 3, 4, 5}),
+              std::vector<int32_t>(r.faxSeq, r.faxSeq + 6));
     EXPECT_EQ(kFaxOrder, r.faxSeqText);
     EXPECT_EQ(9, r.faxCheck[2]);  // no FAX-CHECK default for a scanner
 }
@@ -376,12 +325,16 @@ struct GuardedRecord {
 };
 
 void ExpectFieldsTerminated(const SortCondition& r) {
-    const std::pair<const char*, size_t> fields[] = {
-        {r.path, sizeof r.path},           {r.libraryText, sizeof r.libraryText},
-        {r.cabinetText, sizeof r.cabinetText}, {r.binderText, sizeof r.binderText},
-        {r.indexText, sizeof r.indexText}, {r.tagText, sizeof r.tagText},
-        {r.faxSeqText, sizeof r.faxSeqText}, {r.faxCheckText, sizeof r.faxCheckText},
-        {r.dateTypeText, sizeof r.dateTypeText}, {r.dateWeekText, sizeof r.dateWeekText}};
+    const std::pair<const char*, size_t> fields[] = {{r.path, sizeof r.path},
+                                                     {r.libraryText, sizeof r.libraryText},
+                                                     {r.cabinetText, sizeof r.cabinetText},
+                                                     {r.binderText, sizeof r.binderText},
+                                                     {r.indexText, sizeof r.indexText},
+                                                     {r.tagText, sizeof r.tagText},
+                                                     {r.faxSeqText, sizeof r.faxSeqText},
+                                                     {r.faxCheckText, sizeof r.faxCheckText},
+                                                     {r.dateTypeText, sizeof r.dateTypeText},
+                                                     {r.dateWeekText, sizeof r.dateWeekText}};
     for (const auto& f : fields) EXPECT_LT(strnlen(f.first, f.second), f.second);
 }
 
@@ -399,17 +352,19 @@ void ReadGuarded(const std::string& path, int32_t kind) {
 TEST_F(ConditionFiles, HostileFilesNeverOverflow) {
     static const char kWithNuls[] = "[SCANNER]\r\nBINDER=a\0b\r\nTAG=\0\0\0\r\n";
     const std::string huge(5000, 'W');
-    const std::string keys[] = {"LIBRARY", "CABINET", "BINDER", "INDEX", "TAG", "POSITION",
-                                "FAX-SEQ", "FAX-CHECK", "DATETYPE", "DATEWEEK"};
+    const std::string keys[] = {"LIBRARY",  "CABINET", "BINDER",    "INDEX",    "TAG",
+                                "POSITION", "FAX-SEQ", "FAX-CHECK", "DATETYPE", "DATEWEEK"};
     std::string allLong;
-    for (const char* section : {"SCANNER", "SCANNER_USE", "FAX-RX", "FAX-RX_USE", "FAX-TX", "FAX-TX_USE"}) {
+    for (const char* section :
+         {"SCANNER", "SCANNER_USE", "FAX-RX", "FAX-RX_USE", "FAX-TX", "FAX-TX_USE"}) {
         allLong += std::string("[") + section + "]\r\n";
         for (const std::string& key : keys) allLong += key + "=\"" + huge + "\"\r\n";
     }
     std::string binary;
     for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 7919 + 13) & 0xFF);
-    std::string binaryInSections = "[FAX-RX]\r\nBINDER=" + binary.substr(0, 900) + "\r\n[SCANNER]\r\nTAG=" +
-                                   binary.substr(900, 900) + "\r\n[FAX-TX]\r\nINDEX=" + binary.substr(1800);
+    std::string binaryInSections = "[FAX-RX]\r\nBINDER=" + binary.substr(0, 900) +
+                                   "\r\n[SCANNER]\r\nTAG=" + binary.substr(900, 900) +
+                                   "\r\n[FAX-TX]\r\nINDEX=" + binary.substr(1800);
     const std::string lists(2000, '\x18');
     const struct {
         const char* name;
@@ -418,10 +373,12 @@ TEST_F(ConditionFiles, HostileFilesNeverOverflow) {
         {"every value too long", allLong},
         {"binary", binary},
         {"binary in sections", binaryInSections},
-        {"lone quotes", Lines({"[SCANNER]", "BINDER=\"", "INDEX=\"\"\"", "TAG=\"@TIME-HM", "LIBRARY=a\"b\"c",
-                               "[FAX-RX]", "FAX-SEQ=\"@FAX-TSI", "FAX-CHECK=\""})},
-        {"separators only", "[FAX-RX]\r\nFAX-SEQ=" + lists + "\r\nFAX-CHECK=" + lists + "\r\nBINDER=" + lists +
-                                "\r\n[FAX-TX]\r\nFAX-SEQ=" + lists + "\r\n"},
+        {"lone quotes",
+         Lines({"[SCANNER]", "BINDER=\"", "INDEX=\"\"\"", "TAG=\"@TIME-HM", "LIBRARY=a\"b\"c",
+                "[FAX-RX]", "FAX-SEQ=\"@FAX-TSI", "FAX-CHECK=\""})},
+        {"separators only", "[FAX-RX]\r\nFAX-SEQ=" + lists + "\r\nFAX-CHECK=" + lists +
+                                "\r\nBINDER=" + lists + "\r\n[FAX-TX]\r\nFAX-SEQ=" + lists +
+                                "\r\n"},
         {"no sections", "LIBRARY=x\r\nBINDER=@BUTTON\r\n"},
         {"empty file", ""},
         {"NUL bytes", std::string(kWithNuls, sizeof kWithNuls - 1)},
@@ -436,11 +393,12 @@ TEST_F(ConditionFiles, HostileFilesNeverOverflow) {
 
 TEST_F(ConditionFiles, LongValuesAreCutToTheirFields) {
     const std::string huge(400, 'L');
-    WriteFileBytes(At("fLong.INI"),
-                   Lines({"[FAX-RX]", "LIBRARY=\"" + huge + "\"", "CABINET=\"" + huge + "\"",
-                          "BINDER=\"" + huge + "\"", "INDEX=\"" + huge + "\"", "TAG=\"" + huge + "\"",
-                          "DATETYPE=\"" + huge + "\"", "DATEWEEK=\"" + huge + "\"",
-                          "FAX-SEQ=\"" + huge + "\"", "FAX-CHECK=\"" + huge + "\""}));
+    WriteFileBytes(
+        At("fLong.INI"),
+        Lines({"[FAX-RX]", "LIBRARY=\"" + huge + "\"", "CABINET=\"" + huge + "\"",
+               "BINDER=\"" + huge + "\"", "INDEX=\"" + huge + "\"", "TAG=\"" + huge + "\"",
+               "DATETYPE=\"" + huge + "\"", "DATEWEEK=\"" + huge + "\"", "FAX-SEQ=\"" + huge + "\"",
+               "FAX-CHECK=\"" + huge + "\""}));
     SortCondition r = Read(At("fLong.INI"), kFaxReceive);
     EXPECT_EQ(43u, strlen(r.libraryText));
     EXPECT_EQ(35u, strlen(r.cabinetText));
@@ -453,7 +411,8 @@ TEST_F(ConditionFiles, LongValuesAreCutToTheirFields) {
     EXPECT_EQ(99u, strlen(r.faxCheckText));
     EXPECT_EQ(0, r.dateType);
     // One long unknown token is the port item.
-    EXPECT_EQ((std::vector<int32_t>{1, 2, 3, 4, 5, 0}), std::vector<int32_t>(r.faxSeq, r.faxSeq + 6));
+    EXPECT_EQ((std::vector<int32_t>{1, 2, 3, 4, 5, 0}),
+              std::vector<int32_t>(r.faxSeq, r.faxSeq + 6));
 }
 
 TEST_F(ConditionFiles, DbcsValueIsNotCutInsideACharacter) {
@@ -461,7 +420,8 @@ TEST_F(ConditionFiles, DbcsValueIsNotCutInsideACharacter) {
     // 22 double-byte characters: 44 bytes for a 44-byte field (43 + NUL).
     std::string name;
     for (int i = 0; i < 22; ++i) name += "\x83\x5C";
-    WriteFileBytes(At("sJ.INI"), Lines({"[SCANNER]", "LIBRARY=\"" + name + "\"", "CABINET=\"\x83\x7C|\""}));
+    WriteFileBytes(At("sJ.INI"),
+                   Lines({"[SCANNER]", "LIBRARY=\"" + name + "\"", "CABINET=\"\x83\x7C|\""}));
     SortCondition r = Read(At("sJ.INI"), kScanner);
     EXPECT_EQ(name.substr(0, 42), r.libraryText);
     EXPECT_STREQ("\x83\x7C|", r.cabinetText);
@@ -476,9 +436,9 @@ TEST_F(ConditionFiles, DbcsValueIsNotCutInsideACharacter) {
 
 TEST_F(ConditionFiles, MissingFileReadsDivsetCopy) {
     WriteFileBytes(At("DIVSET.ini"),
-                   Lines({"[CONFIG_INI]", "SCAN=\"" + At("sGone.INI") + "\"", "[SCANNER_USE]", "TAG=\"@ON\"",
-                          "[SCANNER]", "POSITION=\"@BACK\"", "LIBRARY=\"Lib\"", "BINDER=\"@DATE-YMW-TUE\"",
-                          "INDEX=\"Fixed\"", "DATETYPE=\"@DATE-YM\""}));
+                   Lines({"[CONFIG_INI]", "SCAN=\"" + At("sGone.INI") + "\"", "[SCANNER_USE]",
+                          "TAG=\"@ON\"", "[SCANNER]", "POSITION=\"@BACK\"", "LIBRARY=\"Lib\"",
+                          "BINDER=\"@DATE-YMW-TUE\"", "INDEX=\"Fixed\"", "DATETYPE=\"@DATE-YM\""}));
     SortCondition r = Read(At("sGone.INI"), kScanner);
     EXPECT_EQ(At("sGone.INI"), r.path);
     EXPECT_STREQ("Lib", r.libraryText);
@@ -509,19 +469,23 @@ TEST_F(ConditionFiles, DivsetDateMigrationTable) {
     };
     const Case cases[] = {
         // (Scanner and FAX receive read the weekday default, Sunday, first.)
-        {kScanner, "Fixed", "Fixed", 0, 0, "@DATE-YMD"},           // no date layer
+        {kScanner, "Fixed", "Fixed", 0, 0, "@DATE-YMD"},  // no date layer
         {kScanner, "@DATE-YM", "Fixed", 1, 0, "@DATE-YM"},
         {kScanner, "Fixed", "@DATE-YMW-FRI", 2, 5, "@DATE-YMW"},
         {kScanner, "@DATE-X@DATE-YMW", "Fixed", 0, 0, "@DATE-YMD"},  // "@DATE-YMW" further on
-        {kScanner, "@DATE-YMD", "@DATE-YMW-MON", 0, 0, "@DATE-YMD"}, // the first date layer decides
+        {kScanner, "@DATE-YMD", "@DATE-YMW-MON", 0, 0,
+         "@DATE-YMD"},  // the first date layer decides
         {kScanner, "@DATE-ABCDEFGHIJKLMNOPQRSTUVWXYZ", "Fixed", 0, 0, "@DATE-ABCDEFGHIJKLM"},
         {kFaxReceive, "@DATE-YMW-SAT", "Fixed", 2, 6, "@DATE-YMW"},
         {kFaxSend, "Fixed", "@DATE-YM", 1, 6, "@DATE-YM"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.binder + " / " + c.index);
-        const char* main = c.kind == kScanner ? "[SCANNER]" : c.kind == kFaxReceive ? "[FAX-RX]" : "[FAX-TX]";
-        WriteFileBytes(At("DIVSET.ini"), Lines({main, "BINDER=\"" + c.binder + "\"", "INDEX=\"" + c.index + "\""}));
+        const char* main = c.kind == kScanner      ? "[SCANNER]"
+                           : c.kind == kFaxReceive ? "[FAX-RX]"
+                                                   : "[FAX-TX]";
+        WriteFileBytes(At("DIVSET.ini"),
+                       Lines({main, "BINDER=\"" + c.binder + "\"", "INDEX=\"" + c.index + "\""}));
         SortCondition r = condtest::ZeroRecord();
         r.dateWeek = 6;
         ReadCondition(At("gone.INI").c_str(), c.kind, &r);
@@ -532,17 +496,21 @@ TEST_F(ConditionFiles, DivsetDateMigrationTable) {
 }
 
 TEST_F(ConditionFiles, DivsetInformationListMigration) {
-    WriteFileBytes(At("DIVSET.ini"),
-                   Lines({"[FAX-RX]", "BINDER=\"@FAX-TSI" + kLS + "\"", "INDEX=\"@FAX-NAME" + kLS + "\""}));
+    WriteFileBytes(At("DIVSET.ini"), Lines({"[FAX-RX]", "BINDER=\"@FAX-TSI" + kLS + "\"",
+                                            "INDEX=\"@FAX-NAME" + kLS + "\""}));
     SortCondition r = Read(At("fGone.INI"), kFaxReceive);
-    EXPECT_EQ((std::vector<int32_t>{1, 0, 0, 0, 0, 0}), std::vector<int32_t>(r.faxCheck, r.faxCheck + 6));
+    EXPECT_EQ((std::vector<int32_t>{1, 0, 0, 0, 0, 0}),
+              std::vector<int32_t>(r.faxCheck, r.faxCheck + 6));
     EXPECT_EQ("@FAX-TSI" + kLS, r.faxCheckText);
 
-    WriteFileBytes(At("DIVSET.ini"), Lines({"[FAX-RX]", "BINDER=\"Fixed\"", "TAG=\"@FAX-NAME" + kLS + "@FAX-PORT" + kLS + "\""}));
+    WriteFileBytes(At("DIVSET.ini"), Lines({"[FAX-RX]", "BINDER=\"Fixed\"",
+                                            "TAG=\"@FAX-NAME" + kLS + "@FAX-PORT" + kLS + "\""}));
     r = Read(At("fGone.INI"), kFaxReceive);
-    EXPECT_EQ((std::vector<int32_t>{0, 0, 1, 0, 0, 1}), std::vector<int32_t>(r.faxCheck, r.faxCheck + 6));
+    EXPECT_EQ((std::vector<int32_t>{0, 0, 1, 0, 0, 1}),
+              std::vector<int32_t>(r.faxCheck, r.faxCheck + 6));
 
-    WriteFileBytes(At("DIVSET.ini"), Lines({"[FAX-TX]", "INDEX=\"@TX-SECTION" + kLS + "\"", "BINDER=\"@DATE-YM\""}));
+    WriteFileBytes(At("DIVSET.ini"),
+                   Lines({"[FAX-TX]", "INDEX=\"@TX-SECTION" + kLS + "\"", "BINDER=\"@DATE-YM\""}));
     r = Read(At("nGone.INI"), kFaxSend);
     EXPECT_EQ(0, r.faxCheck[0]);
     EXPECT_EQ(1, r.faxCheck[1]);

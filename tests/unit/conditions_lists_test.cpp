@@ -1,6 +1,5 @@
 // Splitting lists, parsing "folder.ini" entries and ordering binders.
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -32,7 +31,11 @@ TEST(ConditionSplitList, Table) {
         {"@A" + kLS + "@B" + kLS, kLS, {"@A", "@B"}},
         {"@A" + kLS + kLS + "@B", kLS, {"@A", "", "@B"}},
         {"@A,@B" + kLS, kLS, {"@A,@B"}},
-        {"x\x18" "y", kLS, {"x\x18" "y"}},  // half a separator is text
+        {"x\x18"
+         "y",
+         kLS,
+         {"x\x18"
+          "y"}},  // half a separator is text
     };
     for (const Case& c : cases) {
         Pieces pieces;
@@ -75,13 +78,13 @@ TEST(ConditionEntryParse, MarkerRules) {
         {"Tax#", "Tax#", 0, 0, 0, 0, "Tax#"},
         {"#7", "", 1, 7, 0, 0, ""},
         {"A#1#2", "A#1", 1, 2, 0, 0, "A#1"},
-        {"A%B#3", "A%B", 1, 3, 0, 0, "A%B"},         // "%" neither last nor before "#"
+        {"A%B#3", "A%B", 1, 3, 0, 0, "A%B"},  // "%" neither last nor before "#"
         {"Half%", "Half%", 0, 0, 1, 0, "Half"},
         {"50%%", "50%%", 0, 0, 0, 0, "50%%"},
         {"50%%%", "50%%%", 0, 0, 1, 0, "50%%"},
-        {"A#1%", "A#1%", 0, 0, 1, 0, "A#1"},         // "#" before "%": dropped
-        {"A%$B", "A%$B", 0, 0, 0, 1, "B"},           // "%" before "$": dropped
-        {"A#5$B", "A#5$B", 0, 0, 0, 1, "B"},         // "#" before "$": dropped
+        {"A#1%", "A#1%", 0, 0, 1, 0, "A#1"},  // "#" before "%": dropped
+        {"A%$B", "A%$B", 0, 0, 0, 1, "B"},    // "%" before "$": dropped
+        {"A#5$B", "A#5$B", 0, 0, 0, 1, "B"},  // "#" before "$": dropped
         {"Cost$$Sheet#4", "Cost$$Sheet", 1, 4, 0, 0, "Cost$$Sheet"},
         {"$Only", "$Only", 0, 0, 0, 1, "Only"},
         {"X$Y#8", "X$Y", 1, 8, 0, 1, "Y"},
@@ -112,9 +115,15 @@ TEST(ConditionEntryParseDbcs, DoubleByteNames) {
     const EntryCase cases[] = {
         {"\x83\x5C#3", "\x83\x5C", 1, 3, 0, 0, "\x83\x5C"},
         {"\x83\x7C\x83\x5C%#12", "\x83\x7C\x83\x5C%", 1, 12, 1, 0, "\x83\x7C\x83\x5C"},
-        {"\x81\x94" "5", "\x81\x94" "5", 0, 0, 0, 0, "\x81\x94" "5"},
+        {"\x81\x94"
+         "5",
+         "\x81\x94"
+         "5",
+         0, 0, 0, 0,
+         "\x81\x94"
+         "5"},
         {"A$\x83\x5C#2", "A$\x83\x5C", 1, 2, 0, 1, "\x83\x5C"},
-        {"\x83", "\x83", 0, 0, 0, 0, "\x83"},  // a lone lead byte at the end
+        {"\x83", "\x83", 0, 0, 0, 0, "\x83"},        // a lone lead byte at the end
         {"\x83#4", "\x83#4", 0, 0, 0, 0, "\x83#4"},  // "#" is the trail byte here
     };
     for (const EntryCase& c : cases) {
@@ -157,7 +166,8 @@ TEST(ConditionEntries, LeadingNumber) {
 // "folder.ini" has [Binder] Title.
 class ConditionBinders : public ::testing::Test {
 protected:
-    void AddBinder(const std::string& folder, const std::string& title, const std::string& subTitle = "") {
+    void AddBinder(const std::string& folder, const std::string& title,
+                   const std::string& subTitle = "") {
         testsupport::MakeFolder(dir / folder);
         std::string ini = "[Binder]\r\nTitle=" + title + "\r\n";
         if (!subTitle.empty()) ini += "SubTitle=" + subTitle + "\r\n";
@@ -176,7 +186,8 @@ TEST_F(ConditionBinders, PositionOrderEqualPositionsFirst) {
     AddBinder("B2", "Two");
     AddBinder("B3", "Three");
     EntryArray entries;
-    EXPECT_EQ(0, BuildBinderEntries(dir.path().c_str(), {"B1", "B2", "B3"}, {"2", "1", "2"}, &entries));
+    EXPECT_EQ(
+        0, BuildBinderEntries(dir.path().c_str(), {"B1", "B2", "B3"}, {"2", "1", "2"}, &entries));
     EXPECT_EQ((std::vector<std::string>{"Two", "Three", "One"}), Texts(entries));
     EXPECT_EQ("B2", entries[0].folderName);
     EXPECT_EQ(1, entries[0].position);
@@ -188,20 +199,21 @@ TEST_F(ConditionBinders, ShorterListLimitsAndNonBindersLeftOut) {
     AddBinder("B2", "Two");
     AddBinder("B3", "Three");
     testsupport::MakeFolder(dir / "Plain");  // no folder.ini: not a binder
-    AddBinder("Untitled", "");                // empty title: not a binder
+    AddBinder("Untitled", "");               // empty title: not a binder
     EntryArray entries;
     BuildBinderEntries(dir.path().c_str(), {"B1", "B2", "B3"}, {"5", "4"}, &entries);
     EXPECT_EQ((std::vector<std::string>{"Two", "One"}), Texts(entries));
     ReleaseEntries(&entries);
-    BuildBinderEntries(dir.path().c_str(), {"Plain", "B1", "Untitled", "Missing"}, {"1", "x", "3", "0"},
-                       &entries);
+    BuildBinderEntries(dir.path().c_str(), {"Plain", "B1", "Untitled", "Missing"},
+                       {"1", "x", "3", "0"}, &entries);
     ASSERT_EQ(1u, entries.size());
     EXPECT_EQ(0, entries[0].position);  // "x": no digits
 }
 
 TEST_F(ConditionBinders, TitleAndSubTitleJoined) {
     AddBinder("B1", "Tax", "#2");
-    AddBinder("B2", "A title longer than twenty four bytes", "and a subtitle longer than twenty-six");
+    AddBinder("B2", "A title longer than twenty four bytes",
+              "and a subtitle longer than twenty-six");
     EntryArray entries;
     // A cabinet path that already ends in a backslash gets no second one.
     BuildBinderEntries((dir.path() + "\\").c_str(), {"B1", "B2"}, {"1", "2"}, &entries);

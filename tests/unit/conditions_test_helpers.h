@@ -1,9 +1,9 @@
 // Shared pieces of the sort-condition store tests.
 #pragma once
-#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 
 #include "conditions/sort_condition.h"
@@ -60,9 +60,9 @@ inline void ExpectSameRecord(const SortCondition& a, const SortCondition& b) {
 }
 
 // Skips the rest of a test unless the process runs under code page 932.
-#define SKIP_UNLESS_CP932()                                                   \
-    do {                                                                      \
-        if (GetACP() != 932) GTEST_SKIP() << "needs code page 932";           \
+#define SKIP_UNLESS_CP932()                                         \
+    do {                                                            \
+        if (GetACP() != 932) GTEST_SKIP() << "needs code page 932"; \
     } while (0)
 
 // Wine maps file names to the Unix locale's character set: without an
@@ -75,11 +75,11 @@ inline bool CanCreateDbcsFileNames(const std::string& folder) {
     return true;
 }
 
-#define SKIP_UNLESS_DBCS_FILE_NAMES(folder)                                    \
+#define SKIP_UNLESS_DBCS_FILE_NAMES(folder)                                   \
     do {                                                                      \
         if (!condtest::CanCreateDbcsFileNames(folder))                        \
             GTEST_SKIP() << "Wine cannot create double-byte file names here " \
-                            "(Japanese locale not installed)";               \
+                            "(Japanese locale not installed)";                \
     } while (0)
 
 }  // namespace condtest

@@ -1,7 +1,6 @@
 // The converters between stored condition values and record fields.
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -62,7 +61,6 @@ TEST(ConditionValues, ReadTable) {
     }
 }
 
-
 struct WriteCase {
     ValueConverter convert;
     int32_t value;
@@ -71,14 +69,22 @@ struct WriteCase {
 
 TEST(ConditionValues, WriteTable) {
     const WriteCase cases[] = {
-        {ConvertUseFlag, 1, "@ON"},        {ConvertUseFlag, 0, "@OFF"},
-        {ConvertUseFlag, -5, "@ON"},       {ConvertPosition, 0, "@FRONT"},
-        {ConvertPosition, 1, "@BACK"},     {ConvertPosition, 9, "@BACK"},
-        {ConvertDateType, 0, "@DATE-YMD"}, {ConvertDateType, 1, "@DATE-YM"},
-        {ConvertDateType, 2, "@DATE-YMW"}, {ConvertDateType, 3, "@DATE-YMD"},
-        {ConvertDateType, -1, "@DATE-YMD"}, {ConvertDateWeek, 0, "@DATE-YMW-SUN"},
-        {ConvertDateWeek, 1, "@DATE-YMW-MON"}, {ConvertDateWeek, 6, "@DATE-YMW-SAT"},
-        {ConvertDateWeek, 7, "@DATE-YMW-SUN"}, {ConvertDateWeek, -1, "@DATE-YMW-SUN"},
+        {ConvertUseFlag, 1, "@ON"},
+        {ConvertUseFlag, 0, "@OFF"},
+        {ConvertUseFlag, -5, "@ON"},
+        {ConvertPosition, 0, "@FRONT"},
+        {ConvertPosition, 1, "@BACK"},
+        {ConvertPosition, 9, "@BACK"},
+        {ConvertDateType, 0, "@DATE-YMD"},
+        {ConvertDateType, 1, "@DATE-YM"},
+        {ConvertDateType, 2, "@DATE-YMW"},
+        {ConvertDateType, 3, "@DATE-YMD"},
+        {ConvertDateType, -1, "@DATE-YMD"},
+        {ConvertDateWeek, 0, "@DATE-YMW-SUN"},
+        {ConvertDateWeek, 1, "@DATE-YMW-MON"},
+        {ConvertDateWeek, 6, "@DATE-YMW-SAT"},
+        {ConvertDateWeek, 7, "@DATE-YMW-SUN"},
+        {ConvertDateWeek, -1, "@DATE-YMW-SUN"},
     };
     for (const WriteCase& c : cases) {
         char text[20] = "previous";
@@ -108,9 +114,12 @@ enum LayerId { kBinderLayer, kIndexLayer, kTagLayer };
 
 int ConvertLayer(int direction, SortCondition* r, LayerId layer) {
     switch (layer) {
-    case kBinderLayer: return ConvertBinderName(direction, r);
-    case kIndexLayer:  return ConvertIndexName(direction, r);
-    default:           return ConvertTagName(direction, r);
+        case kBinderLayer:
+            return ConvertBinderName(direction, r);
+        case kIndexLayer:
+            return ConvertIndexName(direction, r);
+        default:
+            return ConvertTagName(direction, r);
     }
 }
 
@@ -213,7 +222,8 @@ TEST(ConditionNames, StoreFromMode) {
         {kFaxSend, kBinderLayer, 6, 0, "="},
     };
     for (const StoreCase& c : cases) {
-        SCOPED_TRACE(std::to_string(c.kind) + "/" + std::to_string(c.layer) + " mode " + std::to_string(c.mode));
+        SCOPED_TRACE(std::to_string(c.kind) + "/" + std::to_string(c.layer) + " mode " +
+                     std::to_string(c.mode));
         SortCondition r = condtest::ZeroRecord();
         r.kind = c.kind;
         r.binderMode = r.indexMode = r.tagMode = c.mode;
@@ -249,20 +259,26 @@ struct OrderCase {
 TEST(ConditionFaxOrder, ReadTable) {
     const OrderCase cases[] = {
         {"one entry", "", {"@FAX-TSI"}, {0, 1, 2, 3, 4, 5}},
-        {"port first", "", {"@FAX-PORT", "@FAX-TSI", "@FAX-DIALIN", "@FAX-NAME", "@FAX-NUMBER", "@FAX-FCODE"},
+        {"port first",
+         "",
+         {"@FAX-PORT", "@FAX-TSI", "@FAX-DIALIN", "@FAX-NAME", "@FAX-NUMBER", "@FAX-FCODE"},
          {1, 2, 3, 4, 5, 0}},
         {"unknown token is the port", "", {"@FAX-XYZ", "@FAX-TSI"}, {1, 2, 3, 4, 5, 0}},
         {"small letters are unknown", "", {"@fax-tsi"}, {1, 2, 3, 4, 5, 0}},
         {"repeated token: later wins", "", {"@FAX-TSI", "@FAX-TSI"}, {1, 2, 3, 4, 5, 6}},
-        {"beyond six entries ignored", "",
-         {"@FAX-NAME", "@FAX-TSI", "@FAX-DIALIN", "@FAX-NUMBER", "@FAX-FCODE", "@FAX-PORT", "@FAX-NAME"},
+        {"beyond six entries ignored",
+         "",
+         {"@FAX-NAME", "@FAX-TSI", "@FAX-DIALIN", "@FAX-NUMBER", "@FAX-FCODE", "@FAX-PORT",
+          "@FAX-NAME"},
          {1, 2, 0, 3, 4, 5}},
         {"style 0 explicit", "0", {"@FAX-FCODE"}, {1, 2, 3, 4, 0, 5}},
         {"style 1", "1", {"@FAX-TSI", "@FAX-FCODE", "@FAX-PORT"}, {0, 0, 0, 0, 1, 2}},
         {"style 1 reordered", "1", {"@FAX-PORT", "@FAX-TSI", "@FAX-FCODE"}, {1, 0, 0, 0, 2, 0}},
         {"style 1 hidden items are the port", "1", {"@FAX-DIALIN", "@FAX-TSI"}, {1, 0, 0, 0, 0, 0}},
-        {"style 1 all entries count", "1",
-         {"@FAX-TSI", "@FAX-DIALIN", "@FAX-NAME", "@FAX-NUMBER", "@FAX-FCODE", "@FAX-PORT", "@FAX-TSI"},
+        {"style 1 all entries count",
+         "1",
+         {"@FAX-TSI", "@FAX-DIALIN", "@FAX-NAME", "@FAX-NUMBER", "@FAX-FCODE", "@FAX-PORT",
+          "@FAX-TSI"},
          {6, 0, 0, 0, 4, 5}},
         {"style 2 is ordinary", "2", {"@FAX-PORT"}, {1, 2, 3, 4, 5, 0}},
     };
@@ -285,7 +301,8 @@ TEST(ConditionFaxOrder, EmptyAndSeparatorOnly) {
     // A separator alone is no entry: every item is numbered from 0.
     std::string alone = kLS;
     EXPECT_EQ(1, ConvertFaxOrder(ToRecord, positions, &alone[0], alone.size() + 1));
-    EXPECT_EQ((std::vector<int32_t>{0, 1, 2, 3, 4, 5}), std::vector<int32_t>(positions, positions + 6));
+    EXPECT_EQ((std::vector<int32_t>{0, 1, 2, 3, 4, 5}),
+              std::vector<int32_t>(positions, positions + 6));
 }
 
 TEST(ConditionFaxOrder, WriteInPositionOrder) {
@@ -294,11 +311,14 @@ TEST(ConditionFaxOrder, WriteInPositionOrder) {
         std::vector<std::string> expected;
     };
     const Case cases[] = {
-        {{0, 1, 2, 3, 4, 5}, {"@FAX-TSI", "@FAX-DIALIN", "@FAX-NAME", "@FAX-NUMBER", "@FAX-FCODE", "@FAX-PORT"}},
-        {{1, 2, 3, 4, 5, 0}, {"@FAX-PORT", "@FAX-TSI", "@FAX-DIALIN", "@FAX-NAME", "@FAX-NUMBER", "@FAX-FCODE"}},
+        {{0, 1, 2, 3, 4, 5},
+         {"@FAX-TSI", "@FAX-DIALIN", "@FAX-NAME", "@FAX-NUMBER", "@FAX-FCODE", "@FAX-PORT"}},
+        {{1, 2, 3, 4, 5, 0},
+         {"@FAX-PORT", "@FAX-TSI", "@FAX-DIALIN", "@FAX-NAME", "@FAX-NUMBER", "@FAX-FCODE"}},
         // Same position: both, in item order; outside 0..5: left out.
         {{0, 0, 6, -1, 1, 2}, {"@FAX-TSI", "@FAX-DIALIN", "@FAX-FCODE", "@FAX-PORT"}},
-        {{0, 0, 0, 0, 1, 2}, {"@FAX-TSI", "@FAX-DIALIN", "@FAX-NAME", "@FAX-NUMBER", "@FAX-FCODE", "@FAX-PORT"}},
+        {{0, 0, 0, 0, 1, 2},
+         {"@FAX-TSI", "@FAX-DIALIN", "@FAX-NAME", "@FAX-NUMBER", "@FAX-FCODE", "@FAX-PORT"}},
     };
     for (const Case& c : cases) {
         int32_t positions[6];
@@ -328,11 +348,13 @@ TEST(ConditionFaxSelection, ReadAndWrite) {
     int32_t selection[6] = {5, 5, 5, 5, 5, 5};
     std::string text = kLS;
     EXPECT_EQ(1, ConvertFaxSelection(ToRecord, selection, nullptr, &text[0], text.size() + 1));
-    EXPECT_EQ((std::vector<int32_t>{0, 0, 0, 0, 0, 0}), std::vector<int32_t>(selection, selection + 6));
+    EXPECT_EQ((std::vector<int32_t>{0, 0, 0, 0, 0, 0}),
+              std::vector<int32_t>(selection, selection + 6));
 
     text = Join({"@FAX-PORT", "@FAX-XYZ", "@fax-name", "@FAX-NUMBER", "@FAX-PORT"});
     ConvertFaxSelection(ToRecord, selection, nullptr, &text[0], text.size() + 1);
-    EXPECT_EQ((std::vector<int32_t>{0, 0, 0, 1, 0, 1}), std::vector<int32_t>(selection, selection + 6));
+    EXPECT_EQ((std::vector<int32_t>{0, 0, 0, 1, 0, 1}),
+              std::vector<int32_t>(selection, selection + 6));
 
     // Written in position order; only selection value 1 counts; a selected
     // item outside the positions is left out.
@@ -411,7 +433,9 @@ TEST(ConditionLists, AppendAndDefaults) {
 
     char order[kFaxListTextSize] = "";
     DefaultFaxOrderText(order, sizeof order);
-    EXPECT_EQ(Join({"@FAX-TSI", "@FAX-DIALIN", "@FAX-NAME", "@FAX-NUMBER", "@FAX-FCODE", "@FAX-PORT"}), order);
+    EXPECT_EQ(
+        Join({"@FAX-TSI", "@FAX-DIALIN", "@FAX-NAME", "@FAX-NUMBER", "@FAX-FCODE", "@FAX-PORT"}),
+        order);
     char send[kFaxListTextSize] = "";
     DefaultSendOrderText(send, sizeof send);
     EXPECT_EQ(Join({"@TX-USER", "@TX-SECTION"}), send);

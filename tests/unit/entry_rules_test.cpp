@@ -3,10 +3,9 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
-
 #include <string>
 
-#include "entry/help.h"
+#include "base/help.h"
 #include "entry/sheet_rules.h"
 #include "importdest/import_destination.h"
 #include "tests/support/test_support.h"
@@ -30,9 +29,8 @@ struct ArgumentCase {
 
 TEST(EntryArgumentsTest, AcceptsOnlyKnownModesIndexesAndFlags) {
     const ArgumentCase cases[] = {
-        {0, 0, 0, 1},  {1, 1, 1, 1},    {2, 2, 0, 1},    {3, 0, 0, 0},    {-1, 0, 0, 0},
-        {0, 3, 0, 0},  {1, -1, 0, 0},   {2, 0, 2, 0},    {0, 0, -1, 0},   {1, -100, 0, 0},
-        {1, 0, -100, 0}, {0, 2, 1, 1},
+        {0, 0, 0, 1},  {1, 1, 1, 1}, {2, 2, 0, 1},  {3, 0, 0, 0},    {-1, 0, 0, 0},   {0, 3, 0, 0},
+        {1, -1, 0, 0}, {2, 0, 2, 0}, {0, 0, -1, 0}, {1, -100, 0, 0}, {1, 0, -100, 0}, {0, 2, 1, 1},
     };
     for (const ArgumentCase& c : cases) {
         int index = c.index;
@@ -70,9 +68,8 @@ TEST(EntryImportDestinationTest, ChangedWhenTheDestinationOrAWorkAreaConfirmatio
         fields.destination = c.destination;
         fields.confirmation = c.confirmation;
         ComputeImportDestinationChanged(fields);
-        EXPECT_EQ(c.changed, fields.changed)
-            << c.startDestination << "," << c.startConfirmation << " -> " << c.destination
-            << "," << c.confirmation;
+        EXPECT_EQ(c.changed, fields.changed) << c.startDestination << "," << c.startConfirmation
+                                             << " -> " << c.destination << "," << c.confirmation;
     }
 }
 

@@ -3,10 +3,9 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
-
 #include <string>
 
-#include "entry/module_state.h"
+#include "base/module_state.h"
 #include "entry/vorda_env_app.h"
 #include "tests/support/test_support.h"
 

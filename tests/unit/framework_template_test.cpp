@@ -1,23 +1,24 @@
 // Dialog-template fonts: a sheet takes its first page's font, so that pages
 // laid out in another font are not cut off.
-#include <gtest/gtest.h>
-
 #include <cwchar>
+#include <gtest/gtest.h>
 #include <set>
 #include <vector>
 
-#include "entry/module_state.h"
 #include "framework/dialog_template.h"
 #include "framework/property_page.h"
 #include "framework/property_sheet.h"
-#include "tests/unit/framework_harness.h"
+#include "resources/resource.h"
+#include "tests/framework/harness.h"
 
 namespace {
 
 const DLGTEMPLATE* ResourceTemplate(UINT id) {
-    HRSRC found = FindResourceA(Module().resources, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));
+    HRSRC found =
+        FindResourceA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));
     if (!found) return nullptr;
-    return static_cast<const DLGTEMPLATE*>(LockResource(LoadResource(Module().resources, found)));
+    return static_cast<const DLGTEMPLATE*>(
+        LockResource(LoadResource(GetModuleHandleA(nullptr), found)));
 }
 
 std::set<int> ControlIds(HWND dialog) {
@@ -56,7 +57,9 @@ TEST(DialogTemplateFont, RewritingTheFontKeepsEveryControl) {
         const wchar_t* face;
         WORD size;
     } cases[] = {
-        {4403, L"Tahoma", 8}, {4407, L"A much longer face name", 11}, {4401, L"Arial", 9},
+        {4403, L"Tahoma", 8},
+        {4407, L"A much longer face name", 11},
+        {4401, L"Arial", 9},
         {4404, L"MS Shell Dlg", 8},
     };
     Parent parent;
@@ -79,8 +82,10 @@ TEST(DialogTemplateFont, RewritingTheFontKeepsEveryControl) {
         EXPECT_EQ(c.size, read.pointSize);
         EXPECT_EQ(0, wcscmp(c.face, read.faceName));
 
-        HWND before = CreateDialogIndirectParamA(Module().resources, original, parent.hwnd, Quiet, 0);
-        HWND after = CreateDialogIndirectParamA(Module().resources, copy, parent.hwnd, Quiet, 0);
+        HWND before =
+            CreateDialogIndirectParamA(GetModuleHandleA(nullptr), original, parent.hwnd, Quiet, 0);
+        HWND after =
+            CreateDialogIndirectParamA(GetModuleHandleA(nullptr), copy, parent.hwnd, Quiet, 0);
         ASSERT_NE(nullptr, before);
         ASSERT_NE(nullptr, after);
         EXPECT_EQ(ControlIds(before), ControlIds(after));
@@ -105,26 +110,29 @@ TEST(DialogTemplateFont, RefusesWhenTheBufferIsTooSmall) {
 // In a real sheet the first page's font becomes the sheet's font, and the
 // page fits the sheet's page area.
 TEST(DialogTemplateFont, SheetTakesTheFirstPageFontAndThePageFits) {
-    CPropertyPage page(4403);
+    CPropertyPage page(GetModuleHandleA(nullptr), IDD_LIBROOT);
     CPropertySheet sheet("Font", nullptr, 0);
     sheet.AddPage(&page);
     char face[LF_FACESIZE] = {};
     RECT pageRect = {}, tabRect = {};
     fwtest::Robot robot;
-    robot.Run([&] { return sheet.DoModal(); }, [&](fwtest::Robot& r) {
-        HWND window = r.WaitForSheet();
-        r.RunOnUi([&] {
-            LOGFONTA font = {};
-            HFONT handle = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
-            if (handle) GetObjectA(handle, sizeof font, &font);
-            lstrcpynA(face, font.lfFaceName, sizeof face);
-            HWND pageWindow = reinterpret_cast<HWND>(SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0));
-            HWND tab = reinterpret_cast<HWND>(SendMessageA(window, PSM_GETTABCONTROL, 0, 0));
-            GetWindowRect(pageWindow, &pageRect);
-            GetWindowRect(tab, &tabRect);
+    robot.Run(
+        [&] { return sheet.DoModal(); },
+        [&](fwtest::Robot& r) {
+            HWND window = r.WaitForSheet();
+            r.RunOnUi([&] {
+                LOGFONTA font = {};
+                HFONT handle = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+                if (handle) GetObjectA(handle, sizeof font, &font);
+                lstrcpynA(face, font.lfFaceName, sizeof face);
+                HWND pageWindow =
+                    reinterpret_cast<HWND>(SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0));
+                HWND tab = reinterpret_cast<HWND>(SendMessageA(window, PSM_GETTABCONTROL, 0, 0));
+                GetWindowRect(pageWindow, &pageRect);
+                GetWindowRect(tab, &tabRect);
+            });
+            r.Click(window, IDCANCEL);
         });
-        r.Click(window, IDCANCEL);
-    });
     EXPECT_STREQ("MS Sans Serif", face);
     EXPECT_LE(pageRect.right, tabRect.right);
     EXPECT_LE(pageRect.bottom, tabRect.bottom);

@@ -1,13 +1,14 @@
 // Listing libraries, cabinets and binders from "folder.ini" files into real
 // combo boxes.
-#include <gtest/gtest.h>
+#include "libroot/library_tree.h"
+
 #include <windows.h>
 
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-#include "libroot/library_tree.h"
 #include "tests/support/test_support.h"
 
 using testsupport::WriteFileBytes;
@@ -20,10 +21,12 @@ const int kComboId = 1001;
 class LibraryTree : public ::testing::Test {
 protected:
     void SetUp() override {
-        parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
+        parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
+                                 nullptr, nullptr);
         ASSERT_NE(nullptr, parent);
         combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWN, 0, 0, 150, 200, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kComboId)), nullptr, nullptr);
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kComboId)), nullptr,
+                                nullptr);
         ASSERT_NE(nullptr, combo);
     }
     void TearDown() override { DestroyWindow(parent); }
@@ -33,7 +36,8 @@ protected:
         const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
             char text[1100] = {};
-            SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+            SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(text));
             rows.push_back(text);
         }
         return rows;
@@ -81,7 +85,8 @@ TEST_F(LibraryTree, NameListTable) {
         SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("stale"));
         int32_t numbers[12];
         std::fill(numbers, numbers + 12, 99);
-        EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, WriteNameList(c.list).c_str(), numbers, 12));
+        EXPECT_EQ(
+            1, FillComboFromNameList(parent, kComboId, WriteNameList(c.list).c_str(), numbers, 12));
         EXPECT_EQ(c.rows, ComboRows());
         EXPECT_EQ(c.numbers, std::vector<int32_t>(numbers, numbers + c.numbers.size()));
         EXPECT_EQ(99, numbers[c.numbers.size()]);
@@ -91,7 +96,8 @@ TEST_F(LibraryTree, NameListTable) {
 TEST_F(LibraryTree, MissingFileOrKeyEmptiesTheBoxAndNoPathLeavesIt) {
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("stale"));
     int32_t numbers[4] = {};
-    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, (dir / "missing.ini").c_str(), numbers, 4));
+    EXPECT_EQ(1,
+              FillComboFromNameList(parent, kComboId, (dir / "missing.ini").c_str(), numbers, 4));
     EXPECT_TRUE(ComboRows().empty());
     WriteFileBytes(dir / "other.ini", "[BinderInfo]\r\nNameList=A,B\r\n");
     EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, (dir / "other.ini").c_str(), numbers, 4));
@@ -105,7 +111,8 @@ TEST_F(LibraryTree, MissingFileOrKeyEmptiesTheBoxAndNoPathLeavesIt) {
 
 TEST_F(LibraryTree, NumbersNeverPassTheCallersArray) {
     std::string list;
-    for (int i = 0; i < 20; ++i) list += "Lib" + std::to_string(i) + "#" + std::to_string(i + 100) + ",";
+    for (int i = 0; i < 20; ++i)
+        list += "Lib" + std::to_string(i) + "#" + std::to_string(i + 100) + ",";
     list += "Lib1#500";  // a later duplicate of a listed row still counts
     struct {
         int32_t guardBefore[4];
@@ -114,7 +121,8 @@ TEST_F(LibraryTree, NumbersNeverPassTheCallersArray) {
     } block;
     std::fill(block.guardBefore, block.guardBefore + 4, 77);
     std::fill(block.guardAfter, block.guardAfter + 4, 77);
-    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, WriteNameList(list).c_str(), block.numbers, 12));
+    EXPECT_EQ(
+        1, FillComboFromNameList(parent, kComboId, WriteNameList(list).c_str(), block.numbers, 12));
     const Rows rows = ComboRows();
     ASSERT_EQ(12u, rows.size());  // rows beyond the array are not listed
     EXPECT_EQ("Lib11", rows[11]);
@@ -127,7 +135,8 @@ TEST_F(LibraryTree, NumbersNeverPassTheCallersArray) {
 }
 
 TEST_F(LibraryTree, WithoutNumberArrayEveryTextIsListed) {
-    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, WriteNameList("A#1,B#2,A#3").c_str(), nullptr, 0));
+    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, WriteNameList("A#1,B#2,A#3").c_str(),
+                                       nullptr, 0));
     EXPECT_EQ((Rows{"A", "B"}), ComboRows());
 }
 
@@ -142,7 +151,8 @@ TEST_F(LibraryTree, FullListOfMaximumLength) {
     }
     int32_t numbers[400];
     std::fill(numbers, numbers + 400, 0);
-    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, WriteNameList(list).c_str(), numbers, 400));
+    EXPECT_EQ(1,
+              FillComboFromNameList(parent, kComboId, WriteNameList(list).c_str(), numbers, 400));
     const Rows rows = ComboRows();
     const std::string kept = list.substr(0, 1023);
     const size_t complete = static_cast<size_t>(std::count(kept.begin(), kept.end(), ','));
@@ -165,7 +175,8 @@ TEST_F(LibraryTree, GarbageFolderIni) {
     for (const std::string& text : texts) {
         WriteFileBytes(dir / "folder.ini", text);
         int32_t numbers[40];
-        EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, (dir / "folder.ini").c_str(), numbers, 40));
+        EXPECT_EQ(
+            1, FillComboFromNameList(parent, kComboId, (dir / "folder.ini").c_str(), numbers, 40));
         EXPECT_LE(ComboRows().size(), 40u);
     }
 }
@@ -186,7 +197,8 @@ protected:
         cabinet = dir / "Lib#1\\Cab#2";
         testsupport::MakeFolder(cabinet);
     }
-    void AddBinder(const std::string& folder, const std::string& title, const std::string& subTitle = "") {
+    void AddBinder(const std::string& folder, const std::string& title,
+                   const std::string& subTitle = "") {
         testsupport::MakeFolder(cabinet + "\\" + folder);
         WriteFileBytes(cabinet + "\\" + folder + "\\folder.ini",
                        "[Binder]\r\nTitle=" + title + "\r\nSubTitle=" + subTitle + "\r\n");
@@ -200,13 +212,15 @@ TEST_F(LibraryTreeBinders, PositionOrderThroughFolderIni) {
     AddBinder("B3", "Temporary Binder");
     AddBinder("B4", "Second", "#9");
     testsupport::MakeFolder(cabinet + "\\NotABinder");
-    WriteFileBytes(cabinet + "\\folder.ini",
-                   "[BinderInfo]\r\nNameList=B1,B2,B3,NotABinder,B4,Extra\r\nPosList=3,1,0,0,2\r\n");
+    WriteFileBytes(
+        cabinet + "\\folder.ini",
+        "[BinderInfo]\r\nNameList=B1,B2,B3,NotABinder,B4,Extra\r\nPosList=3,1,0,0,2\r\n");
     EntryArray entries;
     EXPECT_EQ(0, ReadBinderEntries(dir.path().c_str(), "Lib#1", "Cab#2", &entries));
     std::vector<std::string> texts;
     for (const ListEntry& e : entries) texts.push_back(e.text);
-    EXPECT_EQ((std::vector<std::string>{"Temporary Binder", "Second#4", "Second#9", "First"}), texts);
+    EXPECT_EQ((std::vector<std::string>{"Temporary Binder", "Second#4", "Second#9", "First"}),
+              texts);
     EXPECT_EQ(4, entries[1].number);
 
     EXPECT_EQ(0, FillComboFromBinderList(parent, kComboId, dir.path().c_str(), "Lib#1", "Cab#2"));

@@ -1,16 +1,16 @@
 // Path comparison, the folder browser's callback and the registry and INI
 // values behind the LibRoot page.
-#include <gtest/gtest.h>
 #include <shlobj.h>
 #include <winioctl.h>
 
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
+#include "base/text.h"
 #include "libroot/folder_browser.h"
 #include "libroot/page_general.h"
-#include "libroot/path_text.h"
 #include "tests/support/test_support.h"
 
 using testsupport::MakeFolder;
@@ -22,7 +22,7 @@ namespace {
 
 // Runs again under code page 932: there 0x83 0x41 and 0x83 0x61 are two
 // different double-byte characters, under 1252 they differ in case only.
-TEST(LibRootTextDbcs, TextEqualNoCase) {
+TEST(LibRootTextDbcs, SameTextNoCase) {
     const bool dbcs = GetACP() == 932;
     struct Case {
         const char* a;
@@ -43,8 +43,8 @@ TEST(LibRootTextDbcs, TextEqualNoCase) {
          1},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(c.equal, TextEqualNoCase(c.a, c.b)) << c.a << " / " << c.b;
-        EXPECT_EQ(c.equal, TextEqualNoCase(c.b, c.a)) << c.b << " / " << c.a;
+        EXPECT_EQ(c.equal, SameTextNoCase(c.a, c.b)) << c.a << " / " << c.b;
+        EXPECT_EQ(c.equal, SameTextNoCase(c.b, c.a)) << c.b << " / " << c.a;
     }
 }
 

@@ -2,14 +2,14 @@
 // lock markers and CERT folders in a scratch folder.
 #include "libroot/link_folders.h"
 
-#include <gtest/gtest.h>
-
 #include <cctype>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-#include "libroot/app_path.h"
+#include "base/app_path.h"
+#include "base/paths.h"
 #include "tests/support/test_support.h"
 
 using testsupport::FileExists;

@@ -2,7 +2,7 @@
 // (the module's resource script is linked in) serve as the resource module.
 #include <gtest/gtest.h>
 
-#include "entry/module_state.h"
+#include "base/module_state.h"
 
 int main(int argc, char** argv) {
     Module().instance = GetModuleHandleA(nullptr);

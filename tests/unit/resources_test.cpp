@@ -3,15 +3,15 @@
 // and groupings the handlers assume; the string-table texts that are
 // compared or written to files load exactly; the weekday lists, preview
 // bitmaps and the common-controls manifest are present and usable.
-#include <gtest/gtest.h>
-
 #include <windows.h>
+
 #include <commctrl.h>
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-#include "entry/module_state.h"
+#include "base/module_state.h"
 #include "resources/dialog_lists.h"
 #include "resources/resource.h"
 
@@ -57,8 +57,8 @@ private:
 class HostWindow {
 public:
     HostWindow()
-        : hwnd_(CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 800, 700,
-                                nullptr, nullptr, nullptr, nullptr)) {}
+        : hwnd_(CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 800, 700, nullptr,
+                                nullptr, nullptr, nullptr)) {}
     ~HostWindow() {
         if (hwnd_) DestroyWindow(hwnd_);
     }
@@ -71,7 +71,8 @@ private:
 class Dialog {
 public:
     Dialog(UINT id, HWND parent)
-        : hwnd_(CreateDialogParamA(Resources(), MAKEINTRESOURCEA(id), parent, TrivialDialogProc, 0)) {}
+        : hwnd_(CreateDialogParamA(Resources(), MAKEINTRESOURCEA(id), parent, TrivialDialogProc,
+                                   0)) {}
     ~Dialog() {
         if (hwnd_) DestroyWindow(hwnd_);
     }
@@ -97,14 +98,14 @@ LONG StyleOf(HWND hwnd) { return static_cast<LONG>(GetWindowLongPtrA(hwnd, GWL_S
 
 // What a control must be for the code that drives it.
 enum class Kind {
-    CheckBox,        // auto check box: BM_GETCHECK, DDX_Check
-    Radio,           // auto radio button
-    Push,            // push button (default or not)
-    Edit,            // single-line auto-scrolling edit
-    DropList,        // combo box, selection only
-    DropDown,        // combo box with an editable field
-    CheckList,       // owner-drawn list box with strings (check-list box)
-    Static,          // static text (becomes the preview picture)
+    CheckBox,   // auto check box: BM_GETCHECK, DDX_Check
+    Radio,      // auto radio button
+    Push,       // push button (default or not)
+    Edit,       // single-line auto-scrolling edit
+    DropList,   // combo box, selection only
+    DropDown,   // combo box with an editable field
+    CheckList,  // owner-drawn list box with strings (check-list box)
+    Static,     // static text (becomes the preview picture)
 };
 
 struct ExpectedControl {
@@ -121,24 +122,32 @@ struct ExpectedControl {
     const LONG combo = style & 3;
     bool ok = false;
     switch (kind) {
-    case Kind::CheckBox: ok = !_stricmp(cls.c_str(), "Button") && button == BS_AUTOCHECKBOX; break;
-    case Kind::Radio: ok = !_stricmp(cls.c_str(), "Button") && button == BS_AUTORADIOBUTTON; break;
-    case Kind::Push:
-        ok = !_stricmp(cls.c_str(), "Button") && (button == BS_PUSHBUTTON || button == BS_DEFPUSHBUTTON);
-        break;
-    case Kind::Edit:
-        ok = !_stricmp(cls.c_str(), "Edit") && !(style & ES_MULTILINE) && (style & ES_AUTOHSCROLL);
-        break;
-    case Kind::DropList:
-    case Kind::DropDown:
-        ok = !_stricmp(cls.c_str(), "ComboBox") && !(style & CBS_SORT) &&
-             combo == (kind == Kind::DropList ? CBS_DROPDOWNLIST : CBS_DROPDOWN);
-        break;
-    case Kind::CheckList:
-        ok = !_stricmp(cls.c_str(), "ListBox") && (style & LBS_OWNERDRAWFIXED) &&
-             (style & LBS_HASSTRINGS) && (style & LBS_NOTIFY) && !(style & LBS_SORT);
-        break;
-    case Kind::Static: ok = !_stricmp(cls.c_str(), "Static"); break;
+        case Kind::CheckBox:
+            ok = !_stricmp(cls.c_str(), "Button") && button == BS_AUTOCHECKBOX;
+            break;
+        case Kind::Radio:
+            ok = !_stricmp(cls.c_str(), "Button") && button == BS_AUTORADIOBUTTON;
+            break;
+        case Kind::Push:
+            ok = !_stricmp(cls.c_str(), "Button") &&
+                 (button == BS_PUSHBUTTON || button == BS_DEFPUSHBUTTON);
+            break;
+        case Kind::Edit:
+            ok = !_stricmp(cls.c_str(), "Edit") && !(style & ES_MULTILINE) &&
+                 (style & ES_AUTOHSCROLL);
+            break;
+        case Kind::DropList:
+        case Kind::DropDown:
+            ok = !_stricmp(cls.c_str(), "ComboBox") && !(style & CBS_SORT) &&
+                 combo == (kind == Kind::DropList ? CBS_DROPDOWNLIST : CBS_DROPDOWN);
+            break;
+        case Kind::CheckList:
+            ok = !_stricmp(cls.c_str(), "ListBox") && (style & LBS_OWNERDRAWFIXED) &&
+                 (style & LBS_HASSTRINGS) && (style & LBS_NOTIFY) && !(style & LBS_SORT);
+            break;
+        case Kind::Static:
+            ok = !_stricmp(cls.c_str(), "Static");
+            break;
     }
     if (ok) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "class " << cls << ", style 0x" << std::hex << style
@@ -148,8 +157,8 @@ struct ExpectedControl {
 struct ExpectedTemplate {
     const char* name;
     UINT id;
-    bool page;              // child template, created inside a host window
-    const char* title;      // the tab title or the dialog caption
+    bool page;          // child template, created inside a host window
+    const char* title;  // the tab title or the dialog caption
     std::vector<ExpectedControl> controls;
 };
 
@@ -166,27 +175,60 @@ struct ConditionPageIds {
 };
 
 const ConditionPageIds kConditionPages[] = {
-    {"Scanner", IDD_SCANNER, "MFP Scanner Settings", IDC_SCAN_CONDITION, IDC_SCAN_DELETE,
+    {"Scanner",
+     IDD_SCANNER,
+     "MFP Scanner Settings",
+     IDC_SCAN_CONDITION,
+     IDC_SCAN_DELETE,
      IDC_SCAN_PREVIEW,
-     {IDC_SCAN_CHECK_LIBRARY, IDC_SCAN_CHECK_CABINET, IDC_SCAN_CHECK_BINDER,
-      IDC_SCAN_CHECK_INDEX, IDC_SCAN_CHECK_NOTE},
+     {IDC_SCAN_CHECK_LIBRARY, IDC_SCAN_CHECK_CABINET, IDC_SCAN_CHECK_BINDER, IDC_SCAN_CHECK_INDEX,
+      IDC_SCAN_CHECK_NOTE},
      {IDC_SCAN_LIBRARY, IDC_SCAN_CABINET, IDC_SCAN_BINDER, IDC_SCAN_INDEX, IDC_SCAN_NOTE},
-     IDC_SCAN_POSITION_PREVIOUS, IDC_SCAN_POSITION_NEXT, IDC_SCAN_DATE_YMD, IDC_SCAN_DATE_YM,
-     IDC_SCAN_DATE_YMW, IDC_SCAN_WEEKDAY, 0, 0, 0},
-    {"FaxReceive", IDD_FAX_RECEIVE, "FAX Receive Settings", IDC_FAXRX_CONDITION, IDC_FAXRX_DELETE,
+     IDC_SCAN_POSITION_PREVIOUS,
+     IDC_SCAN_POSITION_NEXT,
+     IDC_SCAN_DATE_YMD,
+     IDC_SCAN_DATE_YM,
+     IDC_SCAN_DATE_YMW,
+     IDC_SCAN_WEEKDAY,
+     0,
+     0,
+     0},
+    {"FaxReceive",
+     IDD_FAX_RECEIVE,
+     "FAX Receive Settings",
+     IDC_FAXRX_CONDITION,
+     IDC_FAXRX_DELETE,
      IDC_FAXRX_PREVIEW,
      {IDC_FAXRX_CHECK_LIBRARY, IDC_FAXRX_CHECK_CABINET, IDC_FAXRX_CHECK_BINDER,
       IDC_FAXRX_CHECK_INDEX, IDC_FAXRX_CHECK_NOTE},
      {IDC_FAXRX_LIBRARY, IDC_FAXRX_CABINET, IDC_FAXRX_BINDER, IDC_FAXRX_INDEX, IDC_FAXRX_NOTE},
-     IDC_FAXRX_POSITION_PREVIOUS, IDC_FAXRX_POSITION_NEXT, IDC_FAXRX_DATE_YMD, IDC_FAXRX_DATE_YM,
-     IDC_FAXRX_DATE_YMW, IDC_FAXRX_WEEKDAY, IDC_FAXRX_INFO_LIST, IDC_FAXRX_UP, IDC_FAXRX_DOWN},
-    {"FaxSend", IDD_FAX_SEND, "FAX Send Settings", IDC_FAXTX_CONDITION, IDC_FAXTX_DELETE,
+     IDC_FAXRX_POSITION_PREVIOUS,
+     IDC_FAXRX_POSITION_NEXT,
+     IDC_FAXRX_DATE_YMD,
+     IDC_FAXRX_DATE_YM,
+     IDC_FAXRX_DATE_YMW,
+     IDC_FAXRX_WEEKDAY,
+     IDC_FAXRX_INFO_LIST,
+     IDC_FAXRX_UP,
+     IDC_FAXRX_DOWN},
+    {"FaxSend",
+     IDD_FAX_SEND,
+     "FAX Send Settings",
+     IDC_FAXTX_CONDITION,
+     IDC_FAXTX_DELETE,
      IDC_FAXTX_PREVIEW,
      {IDC_FAXTX_CHECK_LIBRARY, IDC_FAXTX_CHECK_CABINET, IDC_FAXTX_CHECK_BINDER,
       IDC_FAXTX_CHECK_INDEX, IDC_FAXTX_CHECK_NOTE},
      {IDC_FAXTX_LIBRARY, IDC_FAXTX_CABINET, IDC_FAXTX_BINDER, IDC_FAXTX_INDEX, IDC_FAXTX_NOTE},
-     IDC_FAXTX_POSITION_PREVIOUS, IDC_FAXTX_POSITION_NEXT, IDC_FAXTX_DATE_YMD, IDC_FAXTX_DATE_YM,
-     IDC_FAXTX_DATE_YMW, IDC_FAXTX_WEEKDAY, IDC_FAXTX_INFO_LIST, IDC_FAXTX_UP, IDC_FAXTX_DOWN},
+     IDC_FAXTX_POSITION_PREVIOUS,
+     IDC_FAXTX_POSITION_NEXT,
+     IDC_FAXTX_DATE_YMD,
+     IDC_FAXTX_DATE_YM,
+     IDC_FAXTX_DATE_YMW,
+     IDC_FAXTX_WEEKDAY,
+     IDC_FAXTX_INFO_LIST,
+     IDC_FAXTX_UP,
+     IDC_FAXTX_DOWN},
 };
 
 ExpectedTemplate ConditionPageExpectation(const ConditionPageIds& p) {
@@ -217,15 +259,19 @@ ExpectedTemplate ConditionPageExpectation(const ConditionPageIds& p) {
 std::vector<ExpectedTemplate> AllTemplates() {
     std::vector<ExpectedTemplate> all;
     for (const auto& p : kConditionPages) all.push_back(ConditionPageExpectation(p));
-    ExpectedTemplate libRoot{"LibRoot", IDD_LIBROOT, true, "LibRoot Folders",
+    ExpectedTemplate libRoot{"LibRoot",
+                             IDD_LIBROOT,
+                             true,
+                             "LibRoot Folders",
                              {{IDC_ROOT_ZORDER_VIEW, Kind::CheckBox,
                                "Keep Vorda-Viewer window in front of Vorda window"},
                               {IDC_ROOT_ZORDER_WORKAREA, Kind::CheckBox,
                                "Keep Vorda-WorkArea window in front of Vorda window"},
                               {IDC_ROOT_MESSAGE_SHOW, Kind::CheckBox, nullptr, true}}};
-    const int slots[3][4] = {{IDC_ROOT1_CURRENT, IDC_ROOT1_PATH, IDC_ROOT1_BROWSE, IDC_ROOT1_ALIAS},
-                             {IDC_ROOT2_CURRENT, IDC_ROOT2_PATH, IDC_ROOT2_BROWSE, IDC_ROOT2_ALIAS},
-                             {IDC_ROOT3_CURRENT, IDC_ROOT3_PATH, IDC_ROOT3_BROWSE, IDC_ROOT3_ALIAS}};
+    const int slots[3][4] = {
+        {IDC_ROOT1_CURRENT, IDC_ROOT1_PATH, IDC_ROOT1_BROWSE, IDC_ROOT1_ALIAS},
+        {IDC_ROOT2_CURRENT, IDC_ROOT2_PATH, IDC_ROOT2_BROWSE, IDC_ROOT2_ALIAS},
+        {IDC_ROOT3_CURRENT, IDC_ROOT3_PATH, IDC_ROOT3_BROWSE, IDC_ROOT3_ALIAS}};
     for (const auto& slot : slots) {
         libRoot.controls.push_back({slot[0], Kind::Radio, nullptr});
         libRoot.controls.push_back({slot[1], Kind::Edit, nullptr});
@@ -233,17 +279,29 @@ std::vector<ExpectedTemplate> AllTemplates() {
         libRoot.controls.push_back({slot[3], Kind::Edit, nullptr});
     }
     all.push_back(libRoot);
-    all.push_back({"General", IDD_GENERAL, true, "General",
+    all.push_back({"General",
+                   IDD_GENERAL,
+                   true,
+                   "General",
                    {{IDC_GENERAL_PATH, Kind::Edit, nullptr},
                     {IDC_GENERAL_BROWSE, Kind::Push, "&Browse..."},
                     {IDC_GENERAL_MESSAGE_SHOW, Kind::CheckBox, nullptr, true}}});
-    all.push_back({"Preview", IDD_PREVIEW, false, "Preview-",
+    all.push_back({"Preview",
+                   IDD_PREVIEW,
+                   false,
+                   "Preview-",
                    {{IDOK, Kind::Push, "OK"}, {IDC_PREVIEW_PICTURE, Kind::Static, nullptr}}});
-    all.push_back({"ConditionName", IDD_CONDITION_NAME, false, "Specification of configuration name",
+    all.push_back({"ConditionName",
+                   IDD_CONDITION_NAME,
+                   false,
+                   "Specification of configuration name",
                    {{IDC_CONDITION_NAME_EDIT, Kind::Edit, nullptr},
                     {IDOK, Kind::Push, "OK"},
                     {IDCANCEL, Kind::Push, "Cancel"}}});
-    all.push_back({"ImportDestination", IDD_IMPORT_DEST, false, "Lumora -> Vorda",
+    all.push_back({"ImportDestination",
+                   IDD_IMPORT_DEST,
+                   false,
+                   "Lumora -> Vorda",
                    {{IDC_IMPORT_WORKAREA, Kind::Radio, "WorkArea"},
                     {IDC_IMPORT_SELECTED_BINDER, Kind::Radio,
                      "Binder currently selected in the Vorda window"},
@@ -304,7 +362,8 @@ TEST(ResourceDialogs, RadioGroupsHoldExactlyTheirButtons) {
         std::vector<int> ids;
     };
     std::vector<Group> groups = {
-        {IDD_IMPORT_DEST, false,
+        {IDD_IMPORT_DEST,
+         false,
          {IDC_IMPORT_WORKAREA, IDC_IMPORT_SELECTED_BINDER, IDC_IMPORT_BINDER_DIALOG}},
         {IDD_LIBROOT, true, {IDC_ROOT1_CURRENT, IDC_ROOT2_CURRENT, IDC_ROOT3_CURRENT}},
     };
@@ -322,7 +381,8 @@ TEST(ResourceDialogs, RadioGroupsHoldExactlyTheirButtons) {
 
 TEST(ResourceDialogs, WeekdayListsInDateWeekOrder) {
     // Row n of the weekday box is dateWeek n, so the order is behaviour.
-    const char* days[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    const char* days[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                          "Thursday", "Friday", "Saturday"};
     HostWindow host;
     for (const auto& p : kConditionPages) {
         SCOPED_TRACE(p.name);
@@ -372,7 +432,8 @@ const DefaultRun kDefaults[] = {
     {IDS_SCAN_DEF_DATEWEEK, {"@DATE-YMW-SUN", "@DATE-YMW-SUN", "@DATE-YMW-SUN"}},
     // FAX receive
     {IDS_FAXRX_DEF_LIBRARY, {"Default Library", "Default Library", "Default Library"}},
-    {IDS_FAXRX_DEF_CABINET, {"Received FAX Document", "Received FAX Document", "Received FAX Document"}},
+    {IDS_FAXRX_DEF_CABINET,
+     {"Received FAX Document", "Received FAX Document", "Received FAX Document"}},
     {IDS_FAXRX_DEF_BINDER, {"@FAX-TSI,", "@DATE-YM", "@DATE-YM"}},
     {IDS_FAXRX_DEF_INDEX, {"@DATE-YMD", "@FAX-TSI,", "@FAX-TSI,"}},
     {IDS_FAXRX_DEF_TAG, {"@TIME-HM", "@TIME-HM", "@TIME-HM"}},
@@ -404,8 +465,10 @@ const DefaultRun kDefaults[] = {
     {IDS_FAXTX_DEF_TAG_USE, {"@ON", "@ON", ""}},
     {IDS_FAXTX_DEF_DATETYPE, {"", "", ""}},
     {IDS_FAXTX_DEF_DATEWEEK, {"", "", ""}},
-    {IDS_FAXTX_DEF_FAX_SEQ, {"@TX-USER,@TX-SECTION,", "@TX-USER,@TX-SECTION,", "@TX-USER,@TX-SECTION,"}},
-    {IDS_FAXTX_DEF_FAX_CHECK, {"@TX-USER,@TX-SECTION,", "@TX-USER,@TX-SECTION,", "@TX-USER,@TX-SECTION,"}},
+    {IDS_FAXTX_DEF_FAX_SEQ,
+     {"@TX-USER,@TX-SECTION,", "@TX-USER,@TX-SECTION,", "@TX-USER,@TX-SECTION,"}},
+    {IDS_FAXTX_DEF_FAX_CHECK,
+     {"@TX-USER,@TX-SECTION,", "@TX-USER,@TX-SECTION,", "@TX-USER,@TX-SECTION,"}},
 };
 
 TEST(ResourceStrings, TemplateDefaultsExact) {
@@ -479,7 +542,8 @@ TEST(ResourceStrings, ReservedNamesMessageLoadsWholeBeyond260Bytes) {
     EXPECT_EQ(
         "Configuration name can not take the following names:\n"
         "Scanner Template Binder 1, Scanner Template Binder 2, Scanner Template Binder 3\n"
-        "FAX Receive Template Binder 1, FAX Receive Template Binder 2, FAX Receive Template Binder 3\n"
+        "FAX Receive Template Binder 1, FAX Receive Template Binder 2, FAX Receive Template Binder "
+        "3\n"
         "FAX Send Template Binder 1, FAX Send Template Binder 2, FAX Send Template Binder 3",
         text);
 }

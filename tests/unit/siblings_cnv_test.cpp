@@ -1,7 +1,6 @@
 // The stand-in VordaCnv library: the binder query on "folder.ini".
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 
 #include "siblings/vorda_cnv.h"
@@ -64,8 +63,7 @@ void RunBinderCases(const BinderCase* cases, size_t count) {
 TEST(BinderInfo, TitleAndSubTitleFromFolderIni) {
     const std::string t24(24, 'T'), s26(26, 'S');
     const std::string longest = "[Binder]\r\nTitle=" + t24 + "\r\nSubTitle=" + s26 + "\r\n";
-    const std::string longer =
-        "[Binder]\r\nTitle=" + t24 + "XYZ\r\nSubTitle=" + s26 + "XYZ\r\n";
+    const std::string longer = "[Binder]\r\nTitle=" + t24 + "XYZ\r\nSubTitle=" + s26 + "XYZ\r\n";
     const BinderCase cases[] = {
         {"title and subtitle", "[Binder]\r\nTitle=Invoices\r\nSubTitle=2026\r\n", 1, "Invoices",
          "2026"},
@@ -85,8 +83,8 @@ TEST(BinderInfo, DbcsCutKeepsDoubleByteCharactersWhole) {
     const std::string t23(23, 'T'), s25(25, 'S');
     // A double-byte character would straddle the limit: in code page 932 it
     // is left out whole; in a single-byte code page its first byte still fits.
-    const std::string ini = "[Binder]\r\nTitle=" + t23 + "\x83\x5C" + "\r\nSubTitle=" + s25 +
-                            "\x83\x41" + "\r\n";
+    const std::string ini =
+        "[Binder]\r\nTitle=" + t23 + "\x83\x5C" + "\r\nSubTitle=" + s25 + "\x83\x41" + "\r\n";
     const std::string fits = "[Binder]\r\nTitle=" + std::string(22, 'T') + "\x83\x5C" + "\r\n";
     const BinderCase cases[] = {
         {"straddling pair", ini.c_str(), 1, dbcs ? t23 : t23 + "\x83", dbcs ? s25 : s25 + "\x83"},

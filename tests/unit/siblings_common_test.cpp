@@ -3,9 +3,8 @@
 // tests exercise the ordinary cases end to end; these pin down the edges the
 // module relies on (buffer limits, log line layout, whole path components,
 // double-byte names).
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -27,9 +26,10 @@ class VordaCommonTest : public testing::Test {
 protected:
     void SetUp() override {
         HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE,
-                          "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VordaMonoTavo.exe",
-                          0, KEY_READ, &key) == ERROR_SUCCESS) {
+        if (RegOpenKeyExA(
+                HKEY_LOCAL_MACHINE,
+                "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VordaMonoTavo.exe", 0,
+                KEY_READ, &key) == ERROR_SUCCESS) {
             char text[MAX_PATH + 1] = {};
             DWORD size = MAX_PATH;
             hadAppFolder_ = RegQueryValueExA(key, "Path", nullptr, nullptr,
@@ -96,7 +96,7 @@ TEST_F(VordaCommonTest, IniPathsComeFromEnvironmentThenAppFolder) {
     struct Case {
         const char* name;
         const char *settingsEnv, *commonEnv, *appFolder;  // null: unset / no entry
-        const char *settingsPath, *commonPath;             // "": negative result
+        const char *settingsPath, *commonPath;            // "": negative result
     } const cases[] = {
         {"variables win over the app folder", "D:\\s.ini", "D:\\c.ini", "C:\\App", "D:\\s.ini",
          "D:\\c.ini"},
@@ -133,7 +133,7 @@ TEST_F(VordaCommonTest, IniPathsNeverWritePastTheBuffer) {
     const std::string longEnv = "C:\\" + std::string(300, 'e') + ".ini";
     const std::string longFolder = "C:\\" + std::string(245, 'a');  // + \VordaCommon.ini > 259
     const std::pair<const char*, const char*> cases[] = {{longEnv.c_str(), "C:\\App"},
-                                                        {nullptr, longFolder.c_str()}};
+                                                         {nullptr, longFolder.c_str()}};
     for (const auto& c : cases) {
         SetEnv("VORDA_COMMON_INI", c.first);
         SetAppFolder(c.second);
@@ -156,9 +156,9 @@ TEST_F(VordaCommonTest, WriteLogAppendsOneTabSeparatedLinePerCall) {
     EXPECT_FALSE(testsupport::FileExists(logPath)) << "the log path itself is not written";
     // The log file is the log path with its last extension replaced by ".log".
     MakeFolder(dir / "dir.d");
-    const std::pair<const char*, const char*> names[] = {
-        {"Common.ini", "Common.log"}, {"NoExtension", "NoExtension.log"},
-        {"dir.d\\plain", "dir.d\\plain.log"}};
+    const std::pair<const char*, const char*> names[] = {{"Common.ini", "Common.log"},
+                                                         {"NoExtension", "NoExtension.log"},
+                                                         {"dir.d\\plain", "dir.d\\plain.log"}};
     for (const auto& n : names) {
         WriteLog((dir / n.first).c_str(), "m", "s", 0, 1, 1, 70, 2, "t");
         EXPECT_FALSE(ReadFileBytes(dir / n.second).empty()) << n.first;
@@ -266,8 +266,10 @@ TEST_F(LibRootNestingTest, WholeComponentsAboveOrBelow) {
         {"siblings are not nested", {"Lib\\A", "Lib\\B", nullptr}, "Lib\\C", 0},
         {"third slot counts", {"Other", "", "Lib\\Sub"}, "Lib", 1},
         {"itself and another nested one", {"Lib", "Lib\\Sub", nullptr}, "Lib", 1},
-        {"unreachable link is still compared", {"\\\\vorda-unreachable-host\\share", nullptr, nullptr},
-         "Lib", 0},
+        {"unreachable link is still compared",
+         {"\\\\vorda-unreachable-host\\share", nullptr, nullptr},
+         "Lib",
+         0},
     };
     RunCases(cases, sizeof cases / sizeof cases[0]);
 }
@@ -290,12 +292,16 @@ TEST_F(LibRootNestingTest, DbcsTrailByteIsNoSeparator) {
     const int dbcs = IsDBCSLeadByte(0x83) ? 1 : 0;
     const NestingCase cases[] = {
         {"name ending in trail byte 0x5C is no parent of a longer name",
-         {"\x83\x5C", nullptr, nullptr}, "\x83\x5C" "abc", 1 - dbcs},
-        {"real child of a name ending in 0x5C", {"\x83\x5C", nullptr, nullptr},
-         "\x83\x5C\\abc", 1},
+         {"\x83\x5C", nullptr, nullptr},
+         "\x83\x5C"
+         "abc",
+         1 - dbcs},
+        {"real child of a name ending in 0x5C", {"\x83\x5C", nullptr, nullptr}, "\x83\x5C\\abc", 1},
         {"same name ending in 0x5C", {"x\x83\x5C", nullptr, nullptr}, "x\x83\x5C\\", 0},
-        {"trail bytes A and a are different characters", {"\x83\x41", nullptr, nullptr},
-         "\x83\x61\\sub", 1 - dbcs},
+        {"trail bytes A and a are different characters",
+         {"\x83\x41", nullptr, nullptr},
+         "\x83\x61\\sub",
+         1 - dbcs},
     };
     RunCases(cases, sizeof cases / sizeof cases[0]);
 }

@@ -1,7 +1,6 @@
 // The stand-in Glossa library: language and style from the environment, and
 // the language resource module beside its caller.
 #include <gtest/gtest.h>
-
 #include <string>
 
 #include "siblings/glossa.h"
@@ -40,12 +39,8 @@ TEST_F(GlossaTest, LanguageComesFromVariableElseUserInterface) {
         const char* value;  // null: unset
         int expected;
     } cases[] = {
-        {"1036", 1036},
-        {" 1041", 1041},
-        {nullptr, userLanguage},
-        {"French", userLanguage},
-        {"1036x", userLanguage},
-        {"0", userLanguage},
+        {"1036", 1036},           {" 1041", 1041},         {nullptr, userLanguage},
+        {"French", userLanguage}, {"1036x", userLanguage}, {"0", userLanguage},
         {"70000", userLanguage},  // no language identifier
     };
     for (const auto& c : cases) {
@@ -60,7 +55,9 @@ TEST_F(GlossaTest, StyleComesFromVariableElseZero) {
         const char* value;
         int expected;
     } cases[] = {
-        {"2", 2}, {nullptr, 0}, {"one", 0},
+        {"2", 2},
+        {nullptr, 0},
+        {"one", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value != nullptr ? c.value : "(unset)");

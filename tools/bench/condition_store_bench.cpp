@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "base/module_state.h"
 #include "conditions/catalogue.h"
 #include "conditions/condition_io.h"
-#include "entry/module_state.h"
 #include "libroot/library_tree.h"
 
 namespace {
@@ -62,8 +62,8 @@ std::string MakeScratchFolder() {
     char base[MAX_PATH];
     GetTempPathA(sizeof base, base);
     for (unsigned n = 0;; ++n) {
-        const std::string folder = std::string(base) + "vorda-bench-" + std::to_string(GetCurrentProcessId()) +
-                                   "-" + std::to_string(n);
+        const std::string folder = std::string(base) + "vorda-bench-" +
+                                   std::to_string(GetCurrentProcessId()) + "-" + std::to_string(n);
         if (CreateDirectoryA(folder.c_str(), nullptr)) return folder;
     }
 }
@@ -86,7 +86,8 @@ void RemoveTree(const std::string& folder) {
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -102,8 +103,8 @@ public:
         if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kAppPathsKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
             char value[MAX_PATH] = {};
             DWORD size = sizeof value - 1;
-            had_ = RegQueryValueExA(key, "Path", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) ==
-                   ERROR_SUCCESS;
+            had_ = RegQueryValueExA(key, "Path", nullptr, nullptr, reinterpret_cast<BYTE*>(value),
+                                    &size) == ERROR_SUCCESS;
             previous_ = value;
             RegCloseKey(key);
         }
@@ -119,8 +120,8 @@ public:
 private:
     static void Set(const char* folder) {
         HKEY key = nullptr;
-        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kAppPathsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-            ERROR_SUCCESS)
+        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kAppPathsKey, 0, nullptr, 0, KEY_WRITE, nullptr,
+                            &key, nullptr) != ERROR_SUCCESS)
             return;
         RegSetValueExA(key, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder),
                        static_cast<DWORD>(strlen(folder) + 1));
@@ -134,10 +135,11 @@ private:
 // file makes: five names, five use flags, position, FAX-SEQ, FAX-CHECK,
 // DATETYPE, DATEWEEK.
 const char* const kLookups[][2] = {
-    {"FAX-RX", "LIBRARY"},  {"FAX-RX", "CABINET"},  {"FAX-RX", "BINDER"},      {"FAX-RX", "INDEX"},
-    {"FAX-RX", "TAG"},      {"FAX-RX_USE", "LIBRARY"}, {"FAX-RX_USE", "CABINET"}, {"FAX-RX_USE", "BINDER"},
-    {"FAX-RX_USE", "INDEX"}, {"FAX-RX_USE", "TAG"}, {"FAX-RX", "POSITION"},    {"FAX-RX", "FAX-SEQ"},
-    {"FAX-RX", "FAX-CHECK"}, {"FAX-RX", "DATETYPE"}, {"FAX-RX", "DATEWEEK"},
+    {"FAX-RX", "LIBRARY"},     {"FAX-RX", "CABINET"},    {"FAX-RX", "BINDER"},
+    {"FAX-RX", "INDEX"},       {"FAX-RX", "TAG"},        {"FAX-RX_USE", "LIBRARY"},
+    {"FAX-RX_USE", "CABINET"}, {"FAX-RX_USE", "BINDER"}, {"FAX-RX_USE", "INDEX"},
+    {"FAX-RX_USE", "TAG"},     {"FAX-RX", "POSITION"},   {"FAX-RX", "FAX-SEQ"},
+    {"FAX-RX", "FAX-CHECK"},   {"FAX-RX", "DATETYPE"},   {"FAX-RX", "DATEWEEK"},
 };
 const int kLookupCount = sizeof kLookups / sizeof kLookups[0];
 
@@ -176,9 +178,10 @@ void BenchReadWrite(const std::string& folder, double seconds) {
         WriteCondition(&r);
     });
     std::printf("condition read:   %9.0f per second\n", reads);
-    std::printf("  the same %d GetPrivateProfileStringA look-ups alone: %9.0f sets per second "
-                "(read costs %.2f times the look-ups)\n",
-                kLookupCount, lookupSets, lookupSets / reads);
+    std::printf(
+        "  the same %d GetPrivateProfileStringA look-ups alone: %9.0f sets per second "
+        "(read costs %.2f times the look-ups)\n",
+        kLookupCount, lookupSets, lookupSets / reads);
     std::printf("condition write:  %9.0f per second (each writes 15 values)\n", writes);
 
     // A read of a condition whose file is gone goes to DIVSET.ini.
@@ -193,7 +196,9 @@ void BenchReadWrite(const std::string& folder, double seconds) {
 }
 
 void BenchCatalogue(const std::string& base) {
-    std::printf("\ncatalogue of one kind (list the names, recreate nothing, load the condition in force):\n");
+    std::printf(
+        "\ncatalogue of one kind (list the names, recreate nothing, load the condition in "
+        "force):\n");
     std::printf("  %8s %12s %12s %14s\n", "files", "list ms", "load ms", "list us/file");
     for (int count : {10, 1000, 10000}) {
         const std::string folder = base + "\\cat" + std::to_string(count);
@@ -203,8 +208,10 @@ void BenchCatalogue(const std::string& base) {
             MakeConditionPath(kScanner, t, folder.c_str(), path);
             WriteTemplateCondition(kScanner, path, t);
         }
-        const std::string body = "[SCANNER_USE]\r\nLIBRARY=\"@ON\"\r\n[SCANNER]\r\nLIBRARY=\"Bench\"\r\n";
-        for (int i = 0; i < count; ++i) WriteBytes(folder + "\\sUser " + std::to_string(i) + ".INI", body);
+        const std::string body =
+            "[SCANNER_USE]\r\nLIBRARY=\"@ON\"\r\n[SCANNER]\r\nLIBRARY=\"Bench\"\r\n";
+        for (int i = 0; i < count; ++i)
+            WriteBytes(folder + "\\sUser " + std::to_string(i) + ".INI", body);
         const std::string last = folder + "\\sUser " + std::to_string(count - 1) + ".INI";
         WriteBytes(folder + "\\DIVSET.ini", "[CONFIG_INI]\r\nSCAN=\"" + last + "\"\r\n");
 
@@ -228,7 +235,8 @@ void BenchFolderIni(const std::string& base) {
     std::string list;
     int entries = 0;
     for (;;) {
-        const std::string entry = "Library " + std::to_string(entries) + "#" + std::to_string(entries + 1) + ",";
+        const std::string entry =
+            "Library " + std::to_string(entries) + "#" + std::to_string(entries + 1) + ",";
         if (list.size() + entry.size() > kFolderListSize - 1) break;
         list += entry;
         ++entries;
@@ -236,9 +244,11 @@ void BenchFolderIni(const std::string& base) {
     const std::string ini = base + "\\folder.ini";
     WriteBytes(ini, "[FolderInfo]\r\nNameList=" + list + "\r\n");
 
-    HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
-    HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWN, 0, 0, 150, 200, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(100)), nullptr, nullptr);
+    HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
+                                  nullptr, nullptr);
+    HWND combo =
+        CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWN, 0, 0, 150, 200, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(100)), nullptr, nullptr);
     std::vector<int32_t> numbers(static_cast<size_t>(entries));
     const double parse = Median(51, [&] {
         EntryArray parsed;
@@ -246,7 +256,8 @@ void BenchFolderIni(const std::string& base) {
         ReleaseEntries(&parsed);
     });
     const double fill = combo == nullptr ? 0 : Median(51, [&] {
-        FillComboFromNameList(parent, 100, ini.c_str(), numbers.data(), static_cast<int32_t>(numbers.size()));
+        FillComboFromNameList(parent, 100, ini.c_str(), numbers.data(),
+                              static_cast<int32_t>(numbers.size()));
     });
     std::printf("\nfolder.ini with a full 1,024-byte NameList (%d bytes, %d entries):\n",
                 static_cast<int>(list.size()), entries);

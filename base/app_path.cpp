@@ -1,10 +1,11 @@
-#include "libroot/app_path.h"
+#include "base/app_path.h"
 
 #include <windows.h>
 
 #include <cstring>
 
-#include "entry/module_state.h"
+#include "base/module_state.h"
+#include "base/paths.h"
 #include "resources/resource.h"
 #include "siblings/vorda_common.h"
 
@@ -27,31 +28,7 @@ int GetAppPath(char* out) {
     RegCloseKey(key);
     folder[MAX_PATH - 1] = '\0';  // a value of exactly 260 bytes has no terminator
 
-    // Remove one trailing backslash, unless it is the trail byte of a
-    // double-byte character.
-    const size_t length = std::strlen(folder);
-    if (length > 0) {
-        char* last = CharPrevA(folder, folder + length);
-        if (*last == '\\' && last == folder + length - 1) *last = '\0';
-    }
+    DropTrailingBackslash(folder);
     std::memcpy(out, folder, std::strlen(folder) + 1);
     return 1;
-}
-
-int StripLastPathComponent(char* path) {
-    if (path == nullptr) return 0;
-    char* end = path + std::strlen(path);
-    char* p = end;
-    while (p > path) {
-        p = CharPrevA(path, p);
-        if (*p == '\\' && !IsDBCSLeadByte(static_cast<BYTE>(*p))) {
-            // CharPrevA stepped over a whole character: a single byte here.
-            char* next = CharNextA(p);
-            if (next == p + 1) {
-                *p = '\0';
-                return 1;
-            }
-        }
-    }
-    return 0;
 }

@@ -4,7 +4,3 @@
 // Writes the folder (no trailing backslash) into out, a 260-byte buffer, and
 // returns 1. When the registry key is missing, tells the user and returns 0.
 int GetAppPath(char* out);
-
-// Cuts path at its last backslash (a trail byte of a double-byte character is
-// no separator). Returns 1 when one was found, else 0 and path is unchanged.
-int StripLastPathComponent(char* path);

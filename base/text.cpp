@@ -1,4 +1,4 @@
-#include "conditions/text_utils.h"
+#include "base/text.h"
 
 #include <windows.h>
 
@@ -56,4 +56,13 @@ int SameTextNoCase(const char* a, const char* b) {
 
 int StartsWith(const char* text, const char* prefix) {
     return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
+}
+
+int IsBlankText(const char* text) {
+    if (text == nullptr) return 1;
+    while (*text == ' ' || *text == '\t' || *text == '\r' || *text == '\n' || *text == '\v' ||
+           *text == '\f') {
+        ++text;
+    }
+    return *text == '\0';
 }

@@ -1,4 +1,4 @@
-#include "entry/module_state.h"
+#include "base/module_state.h"
 
 ModuleState& Module() {
     static ModuleState state;

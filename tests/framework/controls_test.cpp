@@ -1,15 +1,15 @@
 // Data exchange, the check-list box, the list wrappers and the activation
 // context, on modeless dialogs built in memory.
-#include <gtest/gtest.h>
+#include "framework/controls.h"
 
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 
 #include "framework/activation_context.h"
 #include "framework/check_list_box.h"
-#include "framework/controls.h"
 #include "framework/data_exchange.h"
-#include "tests/unit/framework_harness.h"
+#include "tests/framework/harness.h"
 
 using fwtest::DialogTemplate;
 
@@ -59,7 +59,8 @@ protected:
         DialogTemplate t(WS_POPUP | WS_CAPTION, 220, 200, "Controls");
         t.Add(fwtest::kButton, BS_AUTOCHECKBOX | WS_TABSTOP, kCheck, 5, 5, 60, 10, "Check")
             .Add(fwtest::kButton, BS_AUTO3STATE | WS_TABSTOP, kThreeState, 5, 18, 60, 10, "Three")
-            .Add(fwtest::kButton, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, kRadio0, 5, 30, 60, 10, "R0")
+            .Add(fwtest::kButton, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, kRadio0, 5, 30, 60,
+                 10, "R0")
             .Add(fwtest::kButton, BS_AUTOCHECKBOX, kBetween, 15, 42, 60, 10, "Between")
             .Add(fwtest::kButton, BS_AUTORADIOBUTTON, kRadio1, 5, 54, 60, 10, "R1")
             .Add(fwtest::kButton, BS_AUTORADIOBUTTON, kRadio2, 5, 66, 60, 10, "R2")
@@ -96,8 +97,10 @@ TEST_F(FrameworkControls, CheckRoundTrips) {
         int savedBack;
     };
     const Case cases[] = {
-        {kCheck, 1, BST_CHECKED, 1},       {kCheck, 0, BST_UNCHECKED, 0},
-        {kThreeState, 2, BST_INDETERMINATE, 2}, {kCheck, 5, BST_UNCHECKED, 0},
+        {kCheck, 1, BST_CHECKED, 1},
+        {kCheck, 0, BST_UNCHECKED, 0},
+        {kThreeState, 2, BST_INDETERMINATE, 2},
+        {kCheck, 5, BST_UNCHECKED, 0},
         {kCheck, -1, BST_UNCHECKED, 0},
     };
     for (const Case& test : cases) {
@@ -157,7 +160,10 @@ TEST_F(FrameworkControls, TextIsCutToTheBuffer) {
         const char* expected;
     };
     const Case cases[] = {
-        {"abcdefgh", 6, "abcde"}, {"abcde", 6, "abcde"}, {"", 6, ""}, {"xyz", 1, ""},
+        {"abcdefgh", 6, "abcde"},
+        {"abcde", 6, "abcde"},
+        {"", 6, ""},
+        {"xyz", 1, ""},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.shown);
@@ -346,7 +352,8 @@ TEST_F(FrameworkControls, ListTextCopiesOnlyWhenItFits) {
 
 TEST(FrameworkCombo, TextCopiesOnlyWhenItFits) {
     DialogTemplate t(WS_POPUP | WS_CAPTION, 120, 80, "Combo");
-    t.Add(static_cast<fwtest::ItemClass>(0x85), CBS_DROPDOWNLIST | WS_VSCROLL, kCombo, 5, 5, 100, 60);
+    t.Add(static_cast<fwtest::ItemClass>(0x85), CBS_DROPDOWNLIST | WS_VSCROLL, kCombo, 5, 5, 100,
+          60);
     HWND dialog = fwtest::CreateModeless(t);
     ASSERT_NE(nullptr, dialog);
     CComboBox combo;
@@ -387,8 +394,8 @@ TEST(FrameworkActivationContext, DoesNothingWithoutAManifest) {
         HMODULE module;
         UINT id;
     };
-    const Case cases[] = {{::GetModuleHandleA(nullptr), 77}, {nullptr, 2},
-                          {::GetModuleHandleA("kernel32.dll"), 2}};
+    const Case cases[] = {
+        {::GetModuleHandleA(nullptr), 77}, {nullptr, 2}, {::GetModuleHandleA("kernel32.dll"), 2}};
     for (const Case& test : cases) {
         SCOPED_TRACE(test.id);
         ActivationContext context(test.module, test.id);

@@ -4,8 +4,8 @@
 #include <windows.h>
 
 enum HelpCommand {
-    kHelpContext = 15,  // open the topic whose number is the data argument
-    kHelpCloseAll = 18, // close every help window (no owner, no file, data 0)
+    kHelpContext = 15,   // open the topic whose number is the data argument
+    kHelpCloseAll = 18,  // close every help window (no owner, no file, data 0)
 };
 
 // The help file: the installation folder followed by "viewer.chm", or by the

@@ -2,7 +2,6 @@
 // the platform's dialog manager and property sheet and driven by a robot
 // thread.
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -10,7 +9,7 @@
 #include "framework/dialog.h"
 #include "framework/property_page.h"
 #include "framework/property_sheet.h"
-#include "tests/unit/framework_harness.h"
+#include "tests/framework/harness.h"
 
 using fwtest::DialogTemplate;
 using fwtest::Robot;
@@ -104,15 +103,17 @@ TEST(FrameworkDialog, LoadsFieldsOnStartAndSavesThemOnOk) {
     Robot robot;
     std::string shownText;
     int shownCheck = -1;
-    const INT_PTR result = robot.Run([&] { return dialog.DoModal(nullptr); }, [&](Robot& r) {
-        HWND window = r.WaitForDialog();
-        shownText = ItemText(window, kEditId);
-        shownCheck = static_cast<int>(::IsDlgButtonChecked(window, kCheckId));
-        ::SendMessageA(::GetDlgItem(window, kCheckId), BM_SETCHECK, BST_UNCHECKED, 0);
-        ::SendMessageA(::GetDlgItem(window, kEditId), WM_SETTEXT, 0,
-                       reinterpret_cast<LPARAM>("a longer text"));
-        r.Click(window, IDOK);
-    });
+    const INT_PTR result =
+        robot.Run([&] { return dialog.DoModal(nullptr); },
+                  [&](Robot& r) {
+                      HWND window = r.WaitForDialog();
+                      shownText = ItemText(window, kEditId);
+                      shownCheck = static_cast<int>(::IsDlgButtonChecked(window, kCheckId));
+                      ::SendMessageA(::GetDlgItem(window, kCheckId), BM_SETCHECK, BST_UNCHECKED, 0);
+                      ::SendMessageA(::GetDlgItem(window, kEditId), WM_SETTEXT, 0,
+                                     reinterpret_cast<LPARAM>("a longer text"));
+                      r.Click(window, IDOK);
+                  });
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ("start", shownText);
     EXPECT_EQ(1, shownCheck);
@@ -127,12 +128,13 @@ TEST(FrameworkDialog, FailedCheckKeepsTheDialogOpenAndCancelLeavesFields) {
     dialog.rejectValues = true;
     Robot robot;
     bool openAfterOk = false;
-    const INT_PTR result = robot.Run([&] { return dialog.DoModal(nullptr); }, [&](Robot& r) {
-        HWND window = r.WaitForDialog();
-        r.Click(window, IDOK);
-        openAfterOk = r.Exists(window);
-        r.Click(window, IDCANCEL);
-    });
+    const INT_PTR result = robot.Run([&] { return dialog.DoModal(nullptr); },
+                                     [&](Robot& r) {
+                                         HWND window = r.WaitForDialog();
+                                         r.Click(window, IDOK);
+                                         openAfterOk = r.Exists(window);
+                                         r.Click(window, IDCANCEL);
+                                     });
     EXPECT_TRUE(openAfterOk);
     EXPECT_EQ(IDCANCEL, result);
 }
@@ -142,15 +144,16 @@ TEST(FrameworkDialog, RestartBySendingInitDialogRunsTheSameObjectAgain) {
     TestDialog dialog(layout.Get());
     Robot robot;
     std::string textAfterRestart;
-    robot.Run([&] { return dialog.DoModal(nullptr); }, [&](Robot& r) {
-        HWND window = r.WaitForDialog();
-        r.RunOnUi([&] {
-            lstrcpyA(dialog.text, "again");
-            ::SendMessageA(window, WM_INITDIALOG, 0, 0);
-            textAfterRestart = ItemText(window, kEditId);
-        });
-        r.Click(window, IDCANCEL);
-    });
+    robot.Run([&] { return dialog.DoModal(nullptr); },
+              [&](Robot& r) {
+                  HWND window = r.WaitForDialog();
+                  r.RunOnUi([&] {
+                      lstrcpyA(dialog.text, "again");
+                      ::SendMessageA(window, WM_INITDIALOG, 0, 0);
+                      textAfterRestart = ItemText(window, kEditId);
+                  });
+                  r.Click(window, IDCANCEL);
+              });
     EXPECT_EQ(2, dialog.inits);
     EXPECT_EQ("again", textAfterRestart);
 }
@@ -160,31 +163,33 @@ TEST(FrameworkDialog, HandsCheckListDrawingToTheControl) {
     TestDialog dialog(layout.Get());
     Robot robot;
     LRESULT handled = 0;
-    robot.Run([&] { return dialog.DoModal(nullptr); }, [&](Robot& r) {
-        HWND window = r.WaitForDialog();
-        r.RunOnUi([&] {
-            dialog.otherDrawItems = 0;
-            HDC screen = ::GetDC(nullptr);
-            HDC memory = ::CreateCompatibleDC(screen);
-            HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 100, 20);
-            HGDIOBJ old = ::SelectObject(memory, bitmap);
-            DRAWITEMSTRUCT item = {};
-            item.CtlType = ODT_LISTBOX;
-            item.CtlID = kListId;
-            item.itemID = 0;
-            item.itemAction = ODA_DRAWENTIRE;
-            item.itemState = ODS_SELECTED | ODS_FOCUS;
-            item.hwndItem = ::GetDlgItem(window, kListId);
-            item.hDC = memory;
-            item.rcItem = RECT{0, 0, 100, 20};
-            handled = ::SendMessageA(window, WM_DRAWITEM, kListId, reinterpret_cast<LPARAM>(&item));
-            ::SelectObject(memory, old);
-            ::DeleteObject(bitmap);
-            ::DeleteDC(memory);
-            ::ReleaseDC(nullptr, screen);
-        });
-        r.Click(window, IDCANCEL);
-    });
+    robot.Run([&] { return dialog.DoModal(nullptr); },
+              [&](Robot& r) {
+                  HWND window = r.WaitForDialog();
+                  r.RunOnUi([&] {
+                      dialog.otherDrawItems = 0;
+                      HDC screen = ::GetDC(nullptr);
+                      HDC memory = ::CreateCompatibleDC(screen);
+                      HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 100, 20);
+                      HGDIOBJ old = ::SelectObject(memory, bitmap);
+                      DRAWITEMSTRUCT item = {};
+                      item.CtlType = ODT_LISTBOX;
+                      item.CtlID = kListId;
+                      item.itemID = 0;
+                      item.itemAction = ODA_DRAWENTIRE;
+                      item.itemState = ODS_SELECTED | ODS_FOCUS;
+                      item.hwndItem = ::GetDlgItem(window, kListId);
+                      item.hDC = memory;
+                      item.rcItem = RECT{0, 0, 100, 20};
+                      handled = ::SendMessageA(window, WM_DRAWITEM, kListId,
+                                               reinterpret_cast<LPARAM>(&item));
+                      ::SelectObject(memory, old);
+                      ::DeleteObject(bitmap);
+                      ::DeleteDC(memory);
+                      ::ReleaseDC(nullptr, screen);
+                  });
+                  r.Click(window, IDCANCEL);
+              });
     EXPECT_EQ(TRUE, handled);
     EXPECT_EQ(0, dialog.otherDrawItems);
 }
@@ -234,7 +239,8 @@ protected:
 
 class TestSheet : public CPropertySheet {
 public:
-    explicit TestSheet(Log& log, UINT start = 0) : CPropertySheet("Framework sheet", nullptr, start), log(log) {
+    explicit TestSheet(Log& log, UINT start = 0)
+        : CPropertySheet("Framework sheet", nullptr, start), log(log) {
         m_psh.dwFlags |= PSH_HASHELP;
     }
     Log& log;
@@ -292,13 +298,14 @@ TEST_F(FrameworkSheet, CreatesPagesOnFirstActivationAndStartsTheSheetAfterTheFir
     auto created = [&] {
         return std::string() + "01"[a.IsCreated()] + "01"[b.IsCreated()] + "01"[c.IsCreated()];
     };
-    robot.Run([&] { return sheet.DoModal(); }, [&](Robot& r) {
-        HWND window = r.WaitForSheet();
-        r.RunOnUi([&] { createdAtStart = created(); });
-        Select(window, 2);
-        r.RunOnUi([&] { createdLater = created(); });
-        r.Click(window, IDCANCEL);
-    });
+    robot.Run([&] { return sheet.DoModal(); },
+              [&](Robot& r) {
+                  HWND window = r.WaitForSheet();
+                  r.RunOnUi([&] { createdAtStart = created(); });
+                  Select(window, 2);
+                  r.RunOnUi([&] { createdLater = created(); });
+                  r.Click(window, IDCANCEL);
+              });
     EXPECT_EQ("100", createdAtStart);
     EXPECT_EQ("101", createdLater);
     EXPECT_EQ(0, sheet.activeAtInit);
@@ -318,22 +325,24 @@ TEST_F(FrameworkSheet, LeavingSavesThePageAndReturningReloadsIt) {
     TestSheet sheet(log);
     AddPages(sheet);
     std::string firstShown, reloaded;
-    robot.Run([&] { return sheet.DoModal(); }, [&](Robot& r) {
-        HWND window = r.WaitForSheet();
-        HWND page = PageWindow(window);
-        firstShown = ItemText(page, kEditId);
-        ::SendMessageA(::GetDlgItem(page, kCheckId), BM_SETCHECK, BST_CHECKED, 0);
-        ::SendMessageA(::GetDlgItem(page, kEditId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("typed"));
-        Select(window, 1);
-        r.RunOnUi([&] {
-            EXPECT_EQ(1, a.check);
-            EXPECT_STREQ("typed", a.text);
-            lstrcpyA(a.text, "from field");
-        });
-        Select(window, 0);
-        reloaded = ItemText(PageWindow(window), kEditId);
-        r.Click(window, IDCANCEL);
-    });
+    robot.Run([&] { return sheet.DoModal(); },
+              [&](Robot& r) {
+                  HWND window = r.WaitForSheet();
+                  HWND page = PageWindow(window);
+                  firstShown = ItemText(page, kEditId);
+                  ::SendMessageA(::GetDlgItem(page, kCheckId), BM_SETCHECK, BST_CHECKED, 0);
+                  ::SendMessageA(::GetDlgItem(page, kEditId), WM_SETTEXT, 0,
+                                 reinterpret_cast<LPARAM>("typed"));
+                  Select(window, 1);
+                  r.RunOnUi([&] {
+                      EXPECT_EQ(1, a.check);
+                      EXPECT_STREQ("typed", a.text);
+                      lstrcpyA(a.text, "from field");
+                  });
+                  Select(window, 0);
+                  reloaded = ItemText(PageWindow(window), kEditId);
+                  r.Click(window, IDCANCEL);
+              });
     EXPECT_EQ("hello", firstShown);
     EXPECT_EQ("from field", reloaded);
     EXPECT_EQ(1, a.inits);
@@ -347,20 +356,21 @@ TEST_F(FrameworkSheet, RefusedLeaveKeepsThePageAndBlocksOk) {
     int activeAfter = -1;
     bool openAfterOk = false;
     bool appliedWhileRefused = true;
-    const INT_PTR result = robot.Run([&] { return sheet.DoModal(); }, [&](Robot& r) {
-        HWND window = r.WaitForSheet();
-        r.RunOnUi([&] {
-            switched = sheet.SetActivePage(1);
-            activeAfter = sheet.GetActiveIndex();
-        });
-        r.Click(window, IDOK);
-        openAfterOk = r.Exists(window);
-        r.RunOnUi([&] {
-            appliedWhileRefused = Contains(log, "apply:A");
-            a.leaveResult = TRUE;
-        });
-        r.Click(window, IDOK);
-    });
+    const INT_PTR result = robot.Run([&] { return sheet.DoModal(); },
+                                     [&](Robot& r) {
+                                         HWND window = r.WaitForSheet();
+                                         r.RunOnUi([&] {
+                                             switched = sheet.SetActivePage(1);
+                                             activeAfter = sheet.GetActiveIndex();
+                                         });
+                                         r.Click(window, IDOK);
+                                         openAfterOk = r.Exists(window);
+                                         r.RunOnUi([&] {
+                                             appliedWhileRefused = Contains(log, "apply:A");
+                                             a.leaveResult = TRUE;
+                                         });
+                                         r.Click(window, IDOK);
+                                     });
     EXPECT_FALSE(switched);
     EXPECT_EQ(0, activeAfter);
     EXPECT_FALSE(b.IsCreated());
@@ -377,17 +387,18 @@ TEST_F(FrameworkSheet, CommandHandledBySheetKeepsItOpenWithoutLeaveOrApply) {
     AddPages(sheet);
     bool openAfterOk = false;
     Log afterOk;
-    const INT_PTR result = robot.Run([&] { return sheet.DoModal(); }, [&](Robot& r) {
-        HWND window = r.WaitForSheet();
-        r.RunOnUi([&] { log.clear(); });
-        r.Click(window, IDOK);
-        openAfterOk = r.Exists(window);
-        r.RunOnUi([&] {
-            afterOk = log;
-            sheet.stayOnCommand = FALSE;
-        });
-        r.Click(window, IDOK);
-    });
+    const INT_PTR result = robot.Run([&] { return sheet.DoModal(); },
+                                     [&](Robot& r) {
+                                         HWND window = r.WaitForSheet();
+                                         r.RunOnUi([&] { log.clear(); });
+                                         r.Click(window, IDOK);
+                                         openAfterOk = r.Exists(window);
+                                         r.RunOnUi([&] {
+                                             afterOk = log;
+                                             sheet.stayOnCommand = FALSE;
+                                         });
+                                         r.Click(window, IDOK);
+                                     });
     EXPECT_TRUE(openAfterOk);
     EXPECT_EQ(Log{"command:1"}, afterOk);
     EXPECT_GT(result, 0);
@@ -399,12 +410,13 @@ TEST_F(FrameworkSheet, FailedApplyKeepsTheSheetOpen) {
     AddPages(sheet);
     a.applyResult = FALSE;
     bool openAfterOk = false;
-    robot.Run([&] { return sheet.DoModal(); }, [&](Robot& r) {
-        HWND window = r.WaitForSheet();
-        r.Click(window, IDOK);
-        openAfterOk = r.Exists(window);
-        r.Click(window, IDCANCEL);
-    });
+    robot.Run([&] { return sheet.DoModal(); },
+              [&](Robot& r) {
+                  HWND window = r.WaitForSheet();
+                  r.Click(window, IDOK);
+                  openAfterOk = r.Exists(window);
+                  r.Click(window, IDCANCEL);
+              });
     EXPECT_TRUE(openAfterOk);
     EXPECT_FALSE(Contains(log, "ok:A"));
 }
@@ -415,23 +427,24 @@ TEST_F(FrameworkSheet, SetModifiedDrivesApplyAndApplyKeepsTheSheetOpen) {
     bool enabledAtStart = true, enabledAfterSet = false, enabledAfterClear = true;
     bool openAfterApply = false;
     Log afterApply;
-    robot.Run([&] { return sheet.DoModal(); }, [&](Robot& r) {
-        HWND window = r.WaitForSheet();
-        HWND apply = ::GetDlgItem(window, kApplyId);
-        enabledAtStart = ::IsWindowEnabled(apply);
-        r.RunOnUi([&] { a.SetModified(TRUE); });
-        enabledAfterSet = ::IsWindowEnabled(apply);
-        r.RunOnUi([&] { a.SetModified(FALSE); });
-        enabledAfterClear = ::IsWindowEnabled(apply);
-        r.RunOnUi([&] {
-            a.SetModified(TRUE);
-            log.clear();
-        });
-        r.Click(window, kApplyId);
-        openAfterApply = r.Exists(window);
-        r.RunOnUi([&] { afterApply = log; });
-        r.Click(window, IDCANCEL);
-    });
+    robot.Run([&] { return sheet.DoModal(); },
+              [&](Robot& r) {
+                  HWND window = r.WaitForSheet();
+                  HWND apply = ::GetDlgItem(window, kApplyId);
+                  enabledAtStart = ::IsWindowEnabled(apply);
+                  r.RunOnUi([&] { a.SetModified(TRUE); });
+                  enabledAfterSet = ::IsWindowEnabled(apply);
+                  r.RunOnUi([&] { a.SetModified(FALSE); });
+                  enabledAfterClear = ::IsWindowEnabled(apply);
+                  r.RunOnUi([&] {
+                      a.SetModified(TRUE);
+                      log.clear();
+                  });
+                  r.Click(window, kApplyId);
+                  openAfterApply = r.Exists(window);
+                  r.RunOnUi([&] { afterApply = log; });
+                  r.Click(window, IDCANCEL);
+              });
     EXPECT_FALSE(enabledAtStart);
     EXPECT_TRUE(enabledAfterSet);
     EXPECT_FALSE(enabledAfterClear);
@@ -461,11 +474,12 @@ TEST_F(FrameworkSheet, SetActivePageFromOnInitDialogReportsSuccess) {
         sheet.AddPage(&p2);
         sheet.activateInInit = test.activate;
         int active = -1;
-        robot.Run([&] { return sheet.DoModal(); }, [&](Robot& r) {
-            HWND window = r.WaitForSheet();
-            r.RunOnUi([&] { active = sheet.GetActiveIndex(); });
-            r.Click(window, IDCANCEL);
-        });
+        robot.Run([&] { return sheet.DoModal(); },
+                  [&](Robot& r) {
+                      HWND window = r.WaitForSheet();
+                      r.RunOnUi([&] { active = sheet.GetActiveIndex(); });
+                      r.Click(window, IDCANCEL);
+                  });
         EXPECT_EQ(test.start, sheet.activeAtInit);
         EXPECT_EQ(test.expectedResult, sheet.activateResult);
         EXPECT_EQ(test.expectedActive, active);
@@ -475,20 +489,21 @@ TEST_F(FrameworkSheet, SetActivePageFromOnInitDialogReportsSuccess) {
 TEST_F(FrameworkSheet, HelpButtonAndF1InAPageReachTheSheet) {
     TestSheet sheet(log);
     AddPages(sheet);
-    robot.Run([&] { return sheet.DoModal(); }, [&](Robot& r) {
-        HWND window = r.WaitForSheet();
-        r.Click(window, kHelpId);
-        // F1 in an edit of the page: the input system posts WM_KEYF1 to the
-        // focus, which turns it into WM_HELP.
-        HWND edit = nullptr;
-        r.RunOnUi([&] {
-            edit = ::GetDlgItem(a.GetSafeHwnd(), kEditId);
-            ::SetFocus(edit);
-        });
-        ::PostMessageA(edit, kKeyF1Message, 0, 0);
-        r.Sync();
-        r.Click(window, IDCANCEL);
-    });
+    robot.Run([&] { return sheet.DoModal(); },
+              [&](Robot& r) {
+                  HWND window = r.WaitForSheet();
+                  r.Click(window, kHelpId);
+                  // F1 in an edit of the page: the input system posts WM_KEYF1 to the
+                  // focus, which turns it into WM_HELP.
+                  HWND edit = nullptr;
+                  r.RunOnUi([&] {
+                      edit = ::GetDlgItem(a.GetSafeHwnd(), kEditId);
+                      ::SetFocus(edit);
+                  });
+                  ::PostMessageA(edit, kKeyF1Message, 0, 0);
+                  r.Sync();
+                  r.Click(window, IDCANCEL);
+              });
     EXPECT_TRUE(Contains(log, "command:9"));
     EXPECT_EQ(1, sheet.helpCalls);
 }
@@ -497,15 +512,16 @@ TEST_F(FrameworkSheet, PageRestartedWithInitDialogReloadsItsControls) {
     TestSheet sheet(log);
     AddPages(sheet);
     std::string shown;
-    robot.Run([&] { return sheet.DoModal(); }, [&](Robot& r) {
-        HWND window = r.WaitForSheet();
-        r.RunOnUi([&] {
-            lstrcpyA(a.text, "restarted");
-            ::SendMessageA(a.GetSafeHwnd(), WM_INITDIALOG, 0, 0);
-            shown = ItemText(a.GetSafeHwnd(), kEditId);
-        });
-        r.Click(window, IDCANCEL);
-    });
+    robot.Run([&] { return sheet.DoModal(); },
+              [&](Robot& r) {
+                  HWND window = r.WaitForSheet();
+                  r.RunOnUi([&] {
+                      lstrcpyA(a.text, "restarted");
+                      ::SendMessageA(a.GetSafeHwnd(), WM_INITDIALOG, 0, 0);
+                      shown = ItemText(a.GetSafeHwnd(), kEditId);
+                  });
+                  r.Click(window, IDCANCEL);
+              });
     EXPECT_EQ(2, a.inits);
     EXPECT_EQ("restarted", shown);
 }
@@ -518,15 +534,16 @@ TEST_F(FrameworkSheet, OkLeavesThenAppliesCreatedPagesInTabOrderAndRunsAgain) {
     for (int run = 0; run < 2; ++run) {
         SCOPED_TRACE(run);
         log.clear();
-        const INT_PTR result = robot.Run([&] { return sheet.DoModal(); }, [&](Robot& r) {
-            HWND window = r.WaitForSheet();
-            Select(window, 2);
-            r.Click(window, IDOK);
-        });
+        const INT_PTR result = robot.Run([&] { return sheet.DoModal(); },
+                                         [&](Robot& r) {
+                                             HWND window = r.WaitForSheet();
+                                             Select(window, 2);
+                                             r.Click(window, IDOK);
+                                         });
         EXPECT_GT(result, 0);
-        const Log expected = {"init:A",    "active:A",  "sheet-init", "leave:A", "init:C",
-                              "active:C",  "command:1", "leave:C",    "apply:A", "ok:A",
-                              "apply:C",   "ok:C"};
+        const Log expected = {"init:A",  "active:A", "sheet-init", "leave:A",
+                              "init:C",  "active:C", "command:1",  "leave:C",
+                              "apply:A", "ok:A",     "apply:C",    "ok:C"};
         EXPECT_EQ(expected, log);
     }
 }

@@ -1,7 +1,8 @@
-// Small helpers for the module's fixed-size byte texts (condition records,
-// LibRoot paths and aliases). All of them step over double-byte characters of
-// the ANSI code page as a whole, so that a trail byte is never taken for a
-// character of its own and a cut never leaves half a character behind.
+// Helpers for the module's fixed-size byte texts (condition records, LibRoot
+// paths and aliases, list entries). All of them step over double-byte
+// characters of the ANSI code page as a whole, so that a trail byte is never
+// taken for a character of its own and a cut never leaves half a character
+// behind.
 #pragma once
 #include <cstddef>
 
@@ -22,3 +23,6 @@ int StartsWith(const char* text, const char* prefix);
 // Length in bytes of the first character at text: 2 for a lead byte that has
 // a trail byte, else 1 (0 at the terminator).
 size_t CharLength(const char* text);
+
+// 1 when text holds nothing but white space (or nothing at all).
+int IsBlankText(const char* text);

@@ -1,10 +1,10 @@
-#include "tests/unit/framework_harness.h"
+#include "tests/framework/harness.h"
 
-#include <gtest/gtest.h>
 #include <prsht.h>
 
 #include <atomic>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <stdexcept>
 #include <thread>
 

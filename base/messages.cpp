@@ -1,6 +1,6 @@
-#include "siblings/messages.h"
+#include "base/messages.h"
 
-#include "entry/module_state.h"
+#include "base/module_state.h"
 #include "siblings/vorda_common.h"
 
 namespace {
@@ -9,12 +9,18 @@ const int kMessageBufferSize = 1040;
 
 UINT MessageStyle(int kind) {
     switch (kind) {
-    case kMessageWarning:     return MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST;
-    case kMessageQuestion:    return MB_OKCANCEL | MB_ICONQUESTION | MB_TOPMOST;
-    case kMessageStop:        return MB_OK | MB_ICONSTOP | MB_TOPMOST;
-    case kMessageYesNo:       return MB_YESNO | MB_ICONEXCLAMATION | MB_TOPMOST;
-    case kMessageInformation: return MB_OK | MB_ICONINFORMATION;
-    default:                  return static_cast<UINT>(kind) | MB_TOPMOST;
+        case kMessageWarning:
+            return MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST;
+        case kMessageQuestion:
+            return MB_OKCANCEL | MB_ICONQUESTION | MB_TOPMOST;
+        case kMessageStop:
+            return MB_OK | MB_ICONSTOP | MB_TOPMOST;
+        case kMessageYesNo:
+            return MB_YESNO | MB_ICONEXCLAMATION | MB_TOPMOST;
+        case kMessageInformation:
+            return MB_OK | MB_ICONINFORMATION;
+        default:
+            return static_cast<UINT>(kind) | MB_TOPMOST;
     }
 }
 

@@ -1,9 +1,11 @@
-#include "entry/help.h"
+#include "base/help.h"
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
-#include "libroot/app_path.h"
+#include "base/app_path.h"
+#include "base/paths.h"
 #include "siblings/glossa.h"
 
 namespace {
@@ -12,18 +14,6 @@ const char kHelpFileName[] = "viewer.chm";
 const int kEnglish = 1033;
 
 typedef HWND(WINAPI* HtmlHelpAProc)(HWND, LPCSTR, UINT, DWORD_PTR);
-
-bool EndsWithBackslash(const char* text) {
-    if (text[0] == '\0') return false;
-    const char* end = text + std::strlen(text);
-    const char* last = CharPrevA(text, end);
-    return end - last == 1 && *last == '\\';
-}
-
-bool IsFile(const char* path) {
-    const DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
 
 // The viewer's entry point. The viewer stays loaded once it was needed: a
 // help window it opened lives on after the call that opened it. With load
@@ -40,26 +30,20 @@ HtmlHelpAProc FindHtmlHelp(bool load) {
 }  // namespace
 
 int BuildHelpFilePath(char* out) {
-    char folder[MAX_PATH] = {};
-    const int found = GetAppPath(folder);
-    if (!EndsWithBackslash(folder)) {
-        const size_t length = std::strlen(folder);
-        if (length + 1 < sizeof folder) {
-            folder[length] = '\\';
-            folder[length + 1] = '\0';
-        }
-    }
+    char appFolder[MAX_PATH] = {};
+    const int found = GetAppPath(appFolder);
+    const std::string folder = JoinPath(appFolder, "");
     const int language = GetDefaultLangId() & 0xFFFF;
     if (language != kEnglish) {
         char candidate[MAX_PATH];
-        const int written = std::snprintf(candidate, sizeof candidate, "%s%04x\\%s", folder,
+        const int written = std::snprintf(candidate, sizeof candidate, "%s%04x\\%s", folder.c_str(),
                                           language, kHelpFileName);
         if (written > 0 && written < static_cast<int>(sizeof candidate) && IsFile(candidate)) {
             std::memcpy(out, candidate, static_cast<size_t>(written) + 1);
             return found;
         }
     }
-    std::snprintf(out, MAX_PATH, "%s%s", folder, kHelpFileName);
+    std::snprintf(out, MAX_PATH, "%s%s", folder.c_str(), kHelpFileName);
     return found;
 }
 

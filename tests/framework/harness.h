@@ -51,7 +51,9 @@ public:
     // handled, and waits for it; returns without running it when the modal
     // call has ended meanwhile.
     void RunOnUi(const std::function<void()>& fn);
-    void Sync() { RunOnUi([] {}); }
+    void Sync() {
+        RunOnUi([] {});
+    }
     // Posts BM_CLICK to control id of window, then waits until it is handled.
     void Click(HWND window, int id);
     // True while window exists (asked on the UI thread).
