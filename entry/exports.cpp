@@ -33,21 +33,21 @@ int RunOptionsSheet(int mode, char* rootPath1, char* rootPath2, char* rootPath3,
 
     // The working values go back whatever way the sheet was closed.
     if (mode == kGeneralOnly) {
-        const CPage_GeneralNR& page = sheet->m_generalNRPage;
-        *messageShow = page.m_messageShow;
-        ReturnPath(rootPath1, page.m_path);
+        const SingleRootFields& root = sheet->m_generalNRPage.fields;
+        *messageShow = root.messageShow;
+        ReturnPath(rootPath1, root.path);
         *currentRootIndex = 0;
-        return page.m_modified ? 1 : 0;
+        return root.modified ? 1 : 0;
     }
 
-    const CPage_General& page = sheet->m_generalPage;
-    *messageShow = page.m_messageShow;
-    ReturnPath(rootPath1, page.m_path[0]);
-    ReturnPath(rootPath2, page.m_path[1]);
-    ReturnPath(rootPath3, page.m_path[2]);
-    *currentRootIndex = page.m_currentRoot;
+    const LibRootFields& roots = sheet->m_generalPage.fields;
+    *messageShow = roots.messageShow;
+    ReturnPath(rootPath1, roots.path[0]);
+    ReturnPath(rootPath2, roots.path[1]);
+    ReturnPath(rootPath3, roots.path[2]);
+    *currentRootIndex = roots.currentRoot;
 
-    if (page.m_modified) return 1;
+    if (roots.modified) return 1;
     if (mode == kSortConditions) {
         return sheet->m_scanPage.savedOrDeleted || sheet->m_faxPage.savedOrDeleted ||
                        sheet->m_sndFaxPage.savedOrDeleted

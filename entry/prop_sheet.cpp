@@ -16,11 +16,6 @@ const int kApplyButton = 0x3021;
 const int kHelpButton = 9;
 const int kFrench = 1036;
 
-const int kPathNotSavedCode = 4099;
-const int kAliasNotSavedCode = 20;
-
-const char kLogSource[] = "PropSheet";
-
 // Copies a caller's path (a 260-byte buffer) into a page field of 260 bytes.
 void CopyPath(char* field, const char* path) {
     if (path == nullptr) {
@@ -44,21 +39,20 @@ CPropSheet::CPropSheet(const char* caption, HWND owner, UINT firstTab, int mode,
     ReadImportDestination(&destination, &confirmation);
 
     if (m_mode == kGeneralOnly) {
-        m_generalNRPage.m_messageShow = messageShow;
-        CopyPath(m_generalNRPage.m_path, rootPath1);
-        m_generalNRPage.m_currentRoot = 0;
+        m_generalNRPage.fields.messageShow = messageShow;
+        CopyPath(m_generalNRPage.fields.path, rootPath1);
         AddPage(&m_generalNRPage);
         return;
     }
 
     const char* paths[3] = {rootPath1, rootPath2, rootPath3};
-    m_generalPage.m_messageShow = messageShow;
-    for (int slot = 0; slot < 3; ++slot) CopyPath(m_generalPage.m_path[slot], paths[slot]);
+    LibRootFields& roots = m_generalPage.fields;
+    roots.messageShow = messageShow;
+    for (int slot = 0; slot < 3; ++slot) CopyPath(roots.path[slot], paths[slot]);
     for (int slot = 0; slot < 3; ++slot) {
-        GetLinkName(m_generalPage.m_alias[slot], slot + 1, m_generalPage.m_path[slot][0] != '\0');
+        GetLinkName(roots.alias[slot], slot + 1, roots.path[slot][0] != '\0');
     }
-    m_generalPage.m_currentRoot = currentRootIndex;
-    m_generalPage.m_newRootFlag = &m_newRootFlag;
+    roots.currentRoot = currentRootIndex;
     m_lumoraPage.fields.confirmation = confirmation;
     m_lumoraPage.fields.destination = destination;
 
@@ -78,7 +72,7 @@ CPropSheet::CPropSheet(const char* caption, HWND owner, UINT firstTab, int mode,
 
 BOOL CPropSheet::OnInitDialog() {
     const BOOL result = CPropertySheet::OnInitDialog();
-    m_newRootFlag = 0;
+    m_generalPage.fields.newRoot = 0;
 
     char applyText[MAX_PATH];
     LoadResString(IDS_APPLY, applyText, sizeof applyText);
@@ -101,16 +95,15 @@ void CPropSheet::StartConditionPages() {
     if (tab != 0) SetActivePage(tab);
 }
 
-BOOL CPropSheet::OnCommand(WPARAM wParam, LPARAM lParam) {
-    const int id = LOWORD(wParam);
-    if (HIWORD(wParam) == BN_CLICKED) {
+BOOL CPropSheet::OnCommand(UINT code, int id, HWND control) {
+    if (code == BN_CLICKED) {
         if (id == IDOK || id == kApplyButton) {
             if (!Commit(id == kApplyButton)) return TRUE;
         } else if (id == kHelpButton) {
             ShowHelp();
         }
     }
-    return CPropertySheet::OnCommand(wParam, lParam);
+    return CPropertySheet::OnCommand(code, id, control);
 }
 
 BOOL CPropSheet::OnHelpInfo(HELPINFO* info) {
@@ -143,7 +136,7 @@ int CPropSheet::Commit(bool apply) {
 
 int CPropSheet::CommitGeneralOnly() {
     // Nothing is written in this mode: the caller stores path and flag.
-    if (!m_generalNRPage.m_initialised) return 1;
+    if (!m_generalNRPage.fields.initialised) return 1;
     return m_generalNRPage.ValidateSingleRoot() ? 1 : 0;
 }
 
@@ -158,107 +151,38 @@ int CPropSheet::CommitSortConditions() {
     if (!SaveConditionOf(m_faxPage, 1)) return 0;
     if (!SaveConditionOf(m_sndFaxPage, 2)) return 0;
 
-    if (!m_generalPage.m_initialised) return 1;
+    const LibRootFields& roots = m_generalPage.fields;
+    if (!roots.initialised) return 1;
     if (!m_generalPage.ValidateRoots()) return 0;
-    if (!WriteRoots(false)) return 0;
-    if (!FinishRoots()) return 0;
+    if (!m_generalPage.WriteRoots(m_hWnd, false)) return 0;
+    if (!m_generalPage.FinishRoots(m_hWnd)) return 0;
 
     // The condition pages start afresh on the current root.
-    const int slot = CurrentRootSlot(m_generalPage.m_currentRoot);
+    const int slot = CurrentRootSlot(roots.currentRoot);
     ConditionPage* conditionPages[] = {&m_scanPage, &m_faxPage, &m_sndFaxPage};
     for (ConditionPage* page : conditionPages) {
-        CopyPath(page->libRootPath, m_generalPage.m_path[slot]);
+        CopyPath(page->libRootPath, roots.path[slot]);
         page->Restart();
     }
     return 1;
 }
 
 int CPropSheet::CommitLibRootAndImport(bool apply) {
-    if (m_generalPage.m_initialised) {
+    LibRootFields& roots = m_generalPage.fields;
+    if (roots.initialised) {
         if (!m_generalPage.ValidateRoots()) return 0;
-        if (!WriteRoots(true)) return 0;
-        if (m_newRootFlag) {
+        if (!m_generalPage.WriteRoots(m_hWnd, true)) return 0;
+        if (roots.newRoot) {
             SetActivePage(0);
             ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION, IDS_ROOT_EDIT_WARNING, kMessageInformation);
             // After OK the sheet closes anyway.
-            if (apply) m_newRootFlag = 0;
+            if (apply) roots.newRoot = 0;
         }
-        if (!FinishRoots()) return 0;
+        if (!m_generalPage.FinishRoots(m_hWnd)) return 0;
     }
     if (m_lumoraPage.fields.initialised && !WriteImportDestination()) {
         ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION, IDS_SETTINGS_UPDATE_FAILED, kMessageWarning);
         return 0;
-    }
-    return 1;
-}
-
-void CPropSheet::FocusField(CEdit& edit, bool select) {
-    if (select) {
-        edit.SelectAndFocus();
-    } else {
-        edit.SetFocus();
-    }
-}
-
-int CPropSheet::WriteRoots(bool logged) {
-    CPage_General& page = m_generalPage;
-    const int current = CurrentRootSlot(page.m_currentRoot) + 1;
-    const bool select = !logged;
-
-    for (int slot = 0; slot < 3; ++slot) {
-        const int number = slot + 1;
-        const int changeFlag = GetChangeFolderFlag(page.m_prevPath[slot], page.m_path[slot]);
-        if (!SetLinkPath(page.m_path[slot], number, current, changeFlag, page.m_prevPath[slot],
-                         m_hWnd)) {
-            if (logged) {
-                LogFailure(kLogSource, 0, __LINE__, kPathNotSavedCode,
-                           "The function of SetLinkPath is failed.");
-            }
-            ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION, IDS_SETTINGS_UPDATE_FAILED, kMessageWarning);
-            FocusField(page.m_pathEdit[slot], select);
-            return 0;
-        }
-        if (!SetLinkName(page.m_alias[slot], number, current, changeFlag, page.m_prevPath[slot],
-                         m_hWnd)) {
-            if (logged) {
-                LogFailure(kLogSource, 0, __LINE__, kAliasNotSavedCode,
-                           "The function of SetLinkName is failed.");
-            }
-            ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION, IDS_ALIAS_SAVE_FAILED, kMessageWarning);
-            FocusField(page.m_aliasEdit[slot], select);
-            return 0;
-        }
-    }
-    if (!SetMessageShowFlag(page.m_messageShow, m_hWnd)) {
-        if (logged) {
-            LogFailure(kLogSource, 0, __LINE__, kPathNotSavedCode,
-                       "The function of SetMessageShowFlag is failed.");
-        }
-        ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION, IDS_SETTINGS_UPDATE_FAILED, kMessageWarning);
-        return 0;
-    }
-    return 1;
-}
-
-int CPropSheet::FinishRoots() {
-    CPage_General& page = m_generalPage;
-    for (int slot = 0; slot < 3; ++slot) {
-        std::memcpy(page.m_prevPath[slot], page.m_path[slot], MAX_PATH);
-        std::memcpy(page.m_prevAlias[slot], page.m_alias[slot], MAX_PATH);
-    }
-    page.m_modified = 1;
-    page.m_prevMessageShow = page.m_messageShow;
-
-    if (CPage_General::IsEDocSupported() != 1) return 1;
-    for (int slot = 0; slot < 3; ++slot) {
-        const int result = EnsureCertFolder(page.m_path[slot]);
-        if (result == 1 || result == 2) {
-            ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION,
-                        result == 1 ? IDS_ROOT_INACCESSIBLE : IDS_ROOT_NOT_WRITABLE,
-                        kMessageWarning);
-            FocusField(page.m_pathEdit[slot], false);
-            return 0;
-        }
     }
     return 1;
 }

@@ -32,12 +32,10 @@ public:
     CPage_Fax m_faxPage;
     CPage_Scan m_scanPage;
     CPage_Lumora m_lumoraPage;
-    // Raised by the LibRoot page's validation when a folder was newly entered.
-    int m_newRootFlag = 0;
 
 protected:
     BOOL OnInitDialog() override;
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnCommand(UINT code, int id, HWND control) override;
     BOOL OnHelpInfo(HELPINFO* info) override;
 
 private:
@@ -49,15 +47,7 @@ private:
     int CommitLibRootAndImport(bool apply);
     // SaveCondition of a condition page; on failure brings its tab to front.
     int SaveConditionOf(ConditionPage& page, int tab);
-    // Writes roots, aliases and the confirmation flag. logged: failures go
-    // to the log and the field is focused without selecting its text.
-    int WriteRoots(bool logged);
-    // Takes the written values as the page's new start values and makes sure
-    // every root has its "CERT" folder.
-    int FinishRoots();
     // Activates the three condition pages once, arming their leave checks,
     // and picks the tab to show.
     void StartConditionPages();
-    // Moves the focus to a path or alias edit of slot (0..2).
-    void FocusField(CEdit& edit, bool select);
 };

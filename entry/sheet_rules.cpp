@@ -38,7 +38,3 @@ int ChooseStartTab(int scannerFailed, int faxReceiveFailed, int faxSendFailed) {
     if (faxSendFailed) return 2;
     return 0;
 }
-
-int CurrentRootSlot(int currentRootIndex) {
-    return currentRootIndex < 0 || currentRootIndex > 2 ? 0 : currentRootIndex;
-}

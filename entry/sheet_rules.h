@@ -21,6 +21,3 @@ int HelpTopicFor(int mode, int tab);
 // first of MFP scanner (0), FAX receive (1), FAX send (2) whose leave check
 // failed, else 0.
 int ChooseStartTab(int scannerFailed, int faxReceiveFailed, int faxSendFailed);
-
-// The current root index as a slot index: values outside 0..2 count as 0.
-int CurrentRootSlot(int currentRootIndex);

@@ -86,12 +86,6 @@ void CCheckListBox::InvalidateRow(int index) {
 
 int CCheckListBox::CheckAreaWidth() const { return CheckSize() + 4; }
 
-void CCheckListBox::MeasureItem(MEASUREITEMSTRUCT* item) {
-    if (!item) return;
-    const UINT needed = static_cast<UINT>(::GetSystemMetrics(SM_CYMENUCHECK) + 2);
-    if (item->itemHeight < needed) item->itemHeight = needed;
-}
-
 void CCheckListBox::DrawItem(const DRAWITEMSTRUCT* item) {
     if (!item || !item->hDC) return;
     HDC dc = item->hDC;
@@ -124,27 +118,20 @@ void CCheckListBox::DrawItem(const DRAWITEMSTRUCT* item) {
     if (disabled) state |= DFCS_INACTIVE;
     ::DrawFrameControl(dc, &box, DFC_BUTTON, state);
 
-    char local[512];
-    char* label = local;
     const LRESULT length = ::SendMessageA(m_hWnd, LB_GETTEXTLEN, item->itemID, 0);
-    if (length >= static_cast<LRESULT>(sizeof(local))) {
-        label =
-            static_cast<char*>(::HeapAlloc(::GetProcessHeap(), 0, static_cast<SIZE_T>(length) + 1));
-    }
-    if (label && length != LB_ERR) {
-        label[0] = '\0';
-        ::SendMessageA(m_hWnd, LB_GETTEXT, item->itemID, reinterpret_cast<LPARAM>(label));
+    if (length != LB_ERR) {
+        std::vector<char> label(static_cast<size_t>(length) + 1, '\0');
+        ::SendMessageA(m_hWnd, LB_GETTEXT, item->itemID, reinterpret_cast<LPARAM>(label.data()));
         const COLORREF oldColor = ::SetTextColor(
             dc, ::GetSysColor(disabled ? COLOR_GRAYTEXT
                                        : (selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT)));
         const int oldMode = ::SetBkMode(dc, TRANSPARENT);
         RECT inner = text;
         inner.left += 2;
-        ::DrawTextA(dc, label, -1, &inner, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        ::DrawTextA(dc, label.data(), -1, &inner, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         ::SetBkMode(dc, oldMode);
         ::SetTextColor(dc, oldColor);
     }
-    if (label && label != local) ::HeapFree(::GetProcessHeap(), 0, label);
     if (item->itemState & ODS_FOCUS) ::DrawFocusRect(dc, &text);
 }
 
@@ -189,6 +176,9 @@ LRESULT CCheckListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             }
             return result;
         }
+        case kReflectedMessageBase + WM_DRAWITEM:
+            DrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
         case LB_RESETCONTENT:
             m_checks.clear();
             break;

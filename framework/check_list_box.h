@@ -1,8 +1,9 @@
 // An owner-drawn list box whose rows carry a check box. A click on the
 // check box or the space bar toggles the selected row's check; the parent is
 // told through LBN_SELCHANGE-style notification CLBN_CHKCHANGE. The list box
-// must be LBS_OWNERDRAWFIXED | LBS_HASSTRINGS; the dialog that holds it
-// forwards WM_DRAWITEM and WM_MEASUREITEM (CDialog and CPropertyPage do).
+// must be LBS_OWNERDRAWFIXED | LBS_HASSTRINGS; it draws its rows itself when
+// its dialog hands WM_DRAWITEM back to it (CDialog does), and makes its rows
+// tall enough for the check box when it is attached.
 //
 // The checks live in the control object, one per row; rows added, inserted
 // or deleted through the list box's messages keep their checks in step.
@@ -33,13 +34,10 @@ public:
     // The row's check, 0 for a missing row.
     int GetCheck(int index) const;
 
-    // Drawing and measuring, called by the dialog for this control's items.
-    void DrawItem(const DRAWITEMSTRUCT* item);
-    void MeasureItem(MEASUREITEMSTRUCT* item);
+private:
     // The control for a window handle, or null when hwnd is no check-list box.
     static CCheckListBox* FromHandle(HWND hwnd);
-
-private:
+    void DrawItem(const DRAWITEMSTRUCT* item);
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam,
                                          LPARAM lParam) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -2,6 +2,12 @@
 #pragma once
 #include <windows.h>
 
+// A dialog hands WM_DRAWITEM and WM_DELETEITEM back to the control they are
+// about as kReflectedMessageBase + message, with the same arguments (the
+// convention of OLE controls). A control that draws itself answers nonzero;
+// otherwise the dialog's own OnMessage gets the message.
+constexpr UINT kReflectedMessageBase = WM_USER + 0x1C00;
+
 class CControl {
 public:
     virtual ~CControl() = default;

@@ -6,18 +6,18 @@
 
 namespace {
 
-// Reads the whole text of window into a heap block; null when it has none
-// or memory is short. Free with HeapFree.
-char* ReadWholeText(HWND window, int* length) {
-    *length = 0;
-    const int capacity = ::GetWindowTextLengthA(window) + 1;
-    if (capacity <= 1) return nullptr;
-    auto* text = static_cast<char*>(::HeapAlloc(::GetProcessHeap(), 0, capacity));
-    if (!text) return nullptr;
-    *length = ::GetWindowTextA(window, text, capacity);
-    if (*length < 0) *length = 0;
-    text[*length] = '\0';
+// The whole text of window.
+std::string WindowText(HWND window) {
+    std::string text(static_cast<size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
+    const int length = ::GetWindowTextA(window, &text[0], static_cast<int>(text.size()));
+    text.resize(length > 0 ? static_cast<size_t>(length) : 0u);
     return text;
+}
+
+// Sets the text of window when it differs, so that an unchanged field sends
+// no change notification.
+void SetWindowTextIfChanged(HWND window, const char* text) {
+    if (WindowText(window) != text) ::SetWindowTextA(window, text);
 }
 
 // Number of leading bytes of text (length bytes) that fit in limit bytes
@@ -69,18 +69,25 @@ void DDX_Text(CDataExchange* dx, int id, char* buffer, int size) {
     if (!buffer || size <= 0) return;
     HWND edit = ::GetDlgItem(dx->dialog, id);
     if (!edit) return;
-    int length = 0;
-    char* current = ReadWholeText(edit, &length);
     if (dx->saveAndValidate) {
-        const int used = current ? FittingBytes(current, length, size - 1) : 0;
-        if (used > 0) std::memcpy(buffer, current, static_cast<size_t>(used));
+        const std::string current = WindowText(edit);
+        const int used = FittingBytes(current.data(), static_cast<int>(current.size()), size - 1);
+        std::memcpy(buffer, current.data(), static_cast<size_t>(used));
         buffer[used] = '\0';
     } else {
         if (!std::memchr(buffer, '\0', static_cast<size_t>(size))) buffer[size - 1] = '\0';
-        const char* shown = current ? current : "";
-        if (std::strcmp(shown, buffer) != 0) ::SetWindowTextA(edit, buffer);
+        SetWindowTextIfChanged(edit, buffer);
     }
-    if (current) ::HeapFree(::GetProcessHeap(), 0, current);
+}
+
+void DDX_Text(CDataExchange* dx, int id, std::string& value) {
+    HWND edit = ::GetDlgItem(dx->dialog, id);
+    if (!edit) return;
+    if (dx->saveAndValidate) {
+        value = WindowText(edit);
+    } else {
+        SetWindowTextIfChanged(edit, value.c_str());
+    }
 }
 
 void DDX_Control(CDataExchange* dx, int id, CControl& control) {

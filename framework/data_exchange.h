@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 class CControl;
 
 struct CDataExchange {
@@ -26,5 +28,7 @@ void DDX_Radio(CDataExchange* dx, int id, int& value);
 // double-byte character. Loading sets the text only when it differs, so an
 // unchanged field sends no EN_CHANGE.
 void DDX_Text(CDataExchange* dx, int id, char* buffer, int size);
+// The same with a text of any length.
+void DDX_Text(CDataExchange* dx, int id, std::string& value);
 // Attaches the control wrapper to the dialog item id (once per window).
 void DDX_Control(CDataExchange* dx, int id, CControl& control);

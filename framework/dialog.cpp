@@ -1,6 +1,6 @@
 #include "framework/dialog.h"
 
-#include "framework/check_list_box.h"
+#include "framework/controls.h"
 
 namespace {
 
@@ -85,7 +85,22 @@ void CDialog::OnOK() {
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
-BOOL CDialog::OnCommand(WPARAM, LPARAM) { return FALSE; }
+BOOL CDialog::OnCommand(UINT code, int id, HWND) {
+    return code == BN_CLICKED ? OnButtonClicked(id) : FALSE;
+}
+
+BOOL CDialog::OnButtonClicked(int id) {
+    switch (id) {
+        case IDOK:
+            OnOK();
+            return TRUE;
+        case IDCANCEL:
+            OnCancel();
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
 
 BOOL CDialog::OnPaint() { return FALSE; }
 
@@ -121,18 +136,8 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_INITDIALOG:
             return OnInitDialog();
 
-        case WM_COMMAND: {
-            const WORD id = LOWORD(wParam);
-            if (!m_isPage && HIWORD(wParam) == BN_CLICKED && (id == IDOK || id == IDCANCEL)) {
-                if (id == IDOK) {
-                    OnOK();
-                } else {
-                    OnCancel();
-                }
-                return TRUE;
-            }
-            return OnCommand(wParam, lParam);
-        }
+        case WM_COMMAND:
+            return OnCommand(HIWORD(wParam), LOWORD(wParam), reinterpret_cast<HWND>(lParam));
 
         case WM_PAINT:
             return OnPaint();
@@ -146,27 +151,18 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             m_hWnd = nullptr;
             return FALSE;
 
-        case WM_DRAWITEM: {
-            auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (item && item->CtlType == ODT_LISTBOX) {
-                if (CCheckListBox* list = CCheckListBox::FromHandle(item->hwndItem)) {
-                    list->DrawItem(item);
-                    ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, TRUE);
-                    return TRUE;
-                }
-            }
-            break;
-        }
-
-        case WM_MEASUREITEM: {
-            auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            if (item && item->CtlType == ODT_LISTBOX) {
-                HWND control = ::GetDlgItem(hwnd, static_cast<int>(item->CtlID));
-                if (CCheckListBox* list = CCheckListBox::FromHandle(control)) {
-                    list->MeasureItem(item);
-                    ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, TRUE);
-                    return TRUE;
-                }
+        case WM_DRAWITEM:
+        case WM_DELETEITEM: {
+            // Handed back to the control that sent it: a control that draws
+            // itself answers nonzero.
+            if (!lParam) break;
+            HWND control = message == WM_DRAWITEM
+                               ? reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem
+                               : reinterpret_cast<const DELETEITEMSTRUCT*>(lParam)->hwndItem;
+            if (control &&
+                ::SendMessageA(control, kReflectedMessageBase + message, wParam, lParam)) {
+                ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, TRUE);
+                return TRUE;
             }
             break;
         }

@@ -18,8 +18,8 @@ public:
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;
 
-    // Runs the dialog; returns the value
-    // passed to EndDialog, or -1 when the dialog could not be created.
+    // Runs the dialog; returns the value passed to EndDialog, or -1 when the
+    // dialog could not be created.
     INT_PTR DoModal(HWND owner);
     void EndDialog(INT_PTR result);
 
@@ -49,12 +49,21 @@ protected:
     // A dialog may be restarted by sending it WM_INITDIALOG again; this runs
     // once more for the same object.
     virtual BOOL OnInitDialog();
-    // IDOK. Default: UpdateData(TRUE), then EndDialog(IDOK) when it succeeded.
+    // The OK step. Default: UpdateData(TRUE), then EndDialog(IDOK) when it
+    // succeeded.
     virtual void OnOK();
-    // IDCANCEL (button, Esc, close box). Default: EndDialog(IDCANCEL).
+    // The Cancel step. Default: EndDialog(IDCANCEL).
     virtual void OnCancel();
-    // WM_COMMAND other than IDOK/IDCANCEL. Return TRUE when handled.
-    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // WM_COMMAND: code is the notification (BN_CLICKED, EN_CHANGE,
+    // CBN_SELCHANGE, ...; 0 for menus and accelerators), id the control's id,
+    // control its window (null for menus and accelerators). Default: a click
+    // (code 0) goes to OnButtonClicked, anything else is not handled.
+    // Return TRUE when handled.
+    virtual BOOL OnCommand(UINT code, int id, HWND control);
+    // A click of button id; Enter, Esc and the close box arrive as IDOK and
+    // IDCANCEL. Default: IDOK runs OnOK and IDCANCEL runs OnCancel (TRUE);
+    // any other id is not handled (FALSE).
+    virtual BOOL OnButtonClicked(int id);
     // WM_PAINT. Return TRUE when the handler painted (BeginPaint/EndPaint).
     virtual BOOL OnPaint();
     // WM_DESTROY.
@@ -65,8 +74,8 @@ protected:
     // the dialog procedure reports (DWLP_MSGRESULT for notifications, the
     // return value itself for WM_CTLCOLOR* and the other messages that
     // dialog procedures answer directly). FALSE leaves the message to the
-    // system. WM_DRAWITEM and WM_MEASUREITEM of a check-list box never get
-    // here: the dialog hands them to the control.
+    // system. Owner-draw messages get here only when the control that sent
+    // them did not answer them itself (see kReflectedMessageBase).
     virtual BOOL OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
     // The message switch shared by dialogs and property pages. Returns what
@@ -76,9 +85,6 @@ protected:
     void BindWindow(HWND hwnd);
 
     const DLGTEMPLATE* m_template = nullptr;  // in-memory template, or null
-    // Property pages: IDOK/IDCANCEL of the page's own controls go to
-    // OnCommand, since OK and Cancel belong to the sheet.
-    bool m_isPage = false;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam,

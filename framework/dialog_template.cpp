@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <cwchar>
-#include <vector>
 
 namespace {
 
@@ -118,26 +117,27 @@ bool SetDialogTemplateFont(DLGTEMPLATE* dialogTemplate, size_t capacity, const D
 
     // The font fields: point size, for an extended template also weight,
     // italic and charset (kept when present), then the face name.
-    std::vector<WORD> fontFields;
-    fontFields.push_back(font.pointSize);
+    WORD fontFields[3 + LF_FACESIZE];
+    size_t count = 0;
+    fontFields[count++] = font.pointSize;
     if (layout.extended) {
         const WORD* old = reinterpret_cast<const WORD*>(layout.fontStart);
         const bool had = (layout.style & DS_SETFONT) != 0;
-        fontFields.push_back(had ? old[1] : FW_NORMAL);
-        fontFields.push_back(had ? old[2] : static_cast<WORD>(DEFAULT_CHARSET << 8));
+        fontFields[count++] = had ? old[1] : FW_NORMAL;
+        fontFields[count++] = had ? old[2] : static_cast<WORD>(DEFAULT_CHARSET << 8);
     }
     for (size_t i = 0; font.faceName[i] && i + 1 < LF_FACESIZE; ++i)
-        fontFields.push_back(font.faceName[i]);
-    fontFields.push_back(0);
+        fontFields[count++] = font.faceName[i];
+    fontFields[count++] = 0;
 
-    const size_t fontEnd = head + fontFields.size() * sizeof(WORD);
+    const size_t fontEnd = head + count * sizeof(WORD);
     const size_t newItemsOffset = (fontEnd + 3) & ~static_cast<size_t>(3);
     if (newItemsOffset + itemsSize > capacity) return false;
 
     // Items are self-contained and DWORD-aligned relative to the template, so
     // moving the block between two aligned offsets keeps them valid.
     std::memmove(base + newItemsOffset, base + itemsOffset, itemsSize);
-    std::memcpy(base + head, fontFields.data(), fontFields.size() * sizeof(WORD));
+    std::memcpy(base + head, fontFields, count * sizeof(WORD));
     std::memset(base + fontEnd, 0, newItemsOffset - fontEnd);
     if (layout.extended) {
         const DWORD style = layout.style | DS_SETFONT;

@@ -12,7 +12,6 @@ CPropertyPage::CPropertyPage(const DLGTEMPLATE* dialogTemplate) : CDialog(dialog
 }
 
 void CPropertyPage::InitDescription() {
-    m_isPage = true;
     std::memset(&m_psp, 0, sizeof(m_psp));
     m_psp.dwSize = sizeof(m_psp);
     m_psp.dwFlags = PSP_DEFAULT;
@@ -61,6 +60,8 @@ void CPropertyPage::OnCancel() {}
 
 void CPropertyPage::OnHelp() {}
 
+BOOL CPropertyPage::OnButtonClicked(int) { return FALSE; }
+
 BOOL CPropertyPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     if (message == WM_HELP) {
         // F1 in the page: the sheet opens the help.
@@ -70,6 +71,7 @@ BOOL CPropertyPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     }
     if (message != WM_NOTIFY || !lParam) return FALSE;
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (!m_hWnd || header->hwndFrom != ::GetParent(m_hWnd)) return FALSE;
     switch (header->code) {
         case PSN_SETACTIVE:
             ++m_activations;

@@ -3,9 +3,10 @@
 // The page's WM_INITDIALOG receives the PROPSHEETPAGEA whose lParam is the
 // object; from then on the object lives in GWLP_USERDATA as for a dialog.
 //
-// OK and Cancel belong to the sheet: the page's own IDOK/IDCANCEL commands
-// (if its template has such buttons) reach OnCommand, and OnOK/OnCancel are
-// the apply and reset steps run from the sheet's notifications.
+// OK and Cancel belong to the sheet: OnOK and OnCancel are the apply and
+// reset steps run from the sheet's notifications, and a click of the page's
+// own IDOK or IDCANCEL (should its template have such buttons) is not
+// handled by default.
 #pragma once
 #include <windows.h>
 
@@ -52,8 +53,11 @@ protected:
     void OnCancel() override;
     // PSN_HELP. Default: nothing.
     virtual void OnHelp();
+    // Default: nothing is handled (see above).
+    BOOL OnButtonClicked(int id) override;
 
-    // Handles the sheet's PSN_* notifications and hands WM_HELP (F1 in the
+    // Handles the PSN_* notifications that come from the sheet (those of
+    // the page's own controls are left alone) and hands WM_HELP (F1 in the
     // page) to the sheet. A derived page that overrides OnMessage must pass
     // the messages it does not handle to CPropertyPage::OnMessage.
     BOOL OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;

@@ -48,11 +48,7 @@ CPropertySheet::~CPropertySheet() {
 
 void CPropertySheet::AddPage(CPropertyPage* page) {
     if (!page) return;
-    try {
-        m_pages.push_back(page);
-    } catch (...) {
-        return;
-    }
+    m_pages.push_back(page);
     page->m_sheet = this;
 }
 
@@ -95,18 +91,14 @@ BOOL CPropertySheet::SetActivePage(CPropertyPage* page) {
 
 BOOL CPropertySheet::OnInitDialog() { return TRUE; }
 
-BOOL CPropertySheet::OnCommand(WPARAM, LPARAM) { return FALSE; }
+BOOL CPropertySheet::OnCommand(UINT, int, HWND) { return FALSE; }
 
 BOOL CPropertySheet::OnHelpInfo(HELPINFO*) { return FALSE; }
 
 INT_PTR CPropertySheet::DoModal() {
     if (m_pages.empty() || m_hWnd) return -1;
     std::vector<HPROPSHEETPAGE> handles;
-    try {
-        handles.reserve(m_pages.size());
-    } catch (...) {
-        return -1;
-    }
+    handles.reserve(m_pages.size());
     for (CPropertyPage* page : m_pages) {
         page->m_sheet = this;
         HPROPSHEETPAGE handle = page->CreatePage();
@@ -142,12 +134,7 @@ INT_PTR CPropertySheet::DoModal() {
 
 int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM lParam) noexcept {
     if (message == PSCB_PRECREATE && t_starting && lParam) {
-        // Memory short while rebuilding the font fields: the sheet keeps its
-        // own font rather than ending the process.
-        try {
-            t_starting->TakeFirstPageFont(reinterpret_cast<DLGTEMPLATE*>(lParam));
-        } catch (...) {
-        }
+        t_starting->TakeFirstPageFont(reinterpret_cast<DLGTEMPLATE*>(lParam));
     }
     if (message == PSCB_INITIALIZED && t_starting) {
         CPropertySheet* sheet = t_starting;
@@ -197,7 +184,7 @@ LRESULT CPropertySheet::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     }
     switch (message) {
         case WM_COMMAND:
-            if (OnCommand(wParam, lParam)) return 0;
+            if (OnCommand(HIWORD(wParam), LOWORD(wParam), reinterpret_cast<HWND>(lParam))) return 0;
             break;
         case WM_HELP:
             if (OnHelpInfo(reinterpret_cast<HELPINFO*>(lParam))) return TRUE;

@@ -51,10 +51,11 @@ protected:
     // CDialog::OnInitDialog (the platform has set the focus already, so it
     // changes nothing). Default: TRUE.
     virtual BOOL OnInitDialog();
-    // WM_COMMAND of the sheet (OK 1, Apply 0x3021, Help 9, ...). Return TRUE
-    // when handled: comctl32 then never sees the command (the sheet stays as
-    // it is). FALSE hands it on to comctl32. Default: FALSE.
-    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // WM_COMMAND of the sheet (OK 1, Apply 0x3021, Help 9, ...), with the
+    // arguments of CDialog::OnCommand. Return TRUE when handled: comctl32
+    // then never sees the command (the sheet stays as it is). FALSE hands it
+    // on to comctl32. Default: FALSE.
+    virtual BOOL OnCommand(UINT code, int id, HWND control);
     // WM_HELP (F1, in the sheet or in a page). Return TRUE when handled;
     // FALSE hands it on to the platform. Default: FALSE.
     virtual BOOL OnHelpInfo(HELPINFO* info);

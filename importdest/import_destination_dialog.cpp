@@ -30,9 +30,7 @@ BOOL ImportDestinationDialog::OnInitDialog() {
     return result;
 }
 
-BOOL ImportDestinationDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (HIWORD(wParam) != BN_CLICKED) return CDialog::OnCommand(wParam, lParam);
-    const int id = LOWORD(wParam);
+BOOL ImportDestinationDialog::OnButtonClicked(int id) {
     switch (id) {
         case IDC_IMPORT_CONFIRM:
             UpdateData(TRUE);
@@ -46,7 +44,7 @@ BOOL ImportDestinationDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
             ShowHelp();
             return TRUE;
         default:
-            return CDialog::OnCommand(wParam, lParam);
+            return CDialog::OnButtonClicked(id);
     }
 }
 

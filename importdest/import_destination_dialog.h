@@ -26,7 +26,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnButtonClicked(int id) override;
     void OnOK() override;
     // Closes every help window before the dialog goes away.
     void OnDestroy() override;

@@ -14,9 +14,7 @@ BOOL CPage_Lumora::OnInitDialog() {
     return result;
 }
 
-BOOL CPage_Lumora::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (HIWORD(wParam) != BN_CLICKED) return CPropertyPage::OnCommand(wParam, lParam);
-    const int id = LOWORD(wParam);
+BOOL CPage_Lumora::OnButtonClicked(int id) {
     switch (id) {
         case IDC_IMPORT_CONFIRM:
             SetModified(TRUE);
@@ -33,7 +31,7 @@ BOOL CPage_Lumora::OnCommand(WPARAM wParam, LPARAM lParam) {
             ShowImportDestinationHelp(m_hWnd);
             return TRUE;
         default:
-            return CPropertyPage::OnCommand(wParam, lParam);
+            return CPropertyPage::OnButtonClicked(id);
     }
 }
 

@@ -16,7 +16,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnButtonClicked(int id) override;
     // Apply step: records whether the user's choice changed.
     void OnOK() override;
 };

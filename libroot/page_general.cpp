@@ -8,6 +8,7 @@
 #include "base/paths.h"
 #include "base/text.h"
 #include "libroot/folder_browser.h"
+#include "libroot/link_folders.h"
 #include "resources/resource.h"
 #include "siblings/vorda_common.h"
 
@@ -24,9 +25,13 @@ const int kMaxAliasLength = 30;
 
 // Event codes of the diagnostic log.
 const int kLogLibRootCheck = 19;
+const int kLogAliasNotSaved = 20;
 const int kLogInvalidPath = 100;
+const int kLogPathNotSaved = 4099;
 
+// Log sources: the page's own checks, and the sheet's commit of the roots.
 const char kLogSource[] = "Page_General";
+const char kSheetLogSource[] = "PropSheet";
 const char kVordaKey[] = "Software\\Tavo\\Vorda";
 const char kCommonSection[] = "Common";
 
@@ -86,7 +91,7 @@ void CPage_General::DoDataExchange(CDataExchange* dx) {
     }
     DDX_Control(dx, IDC_ROOT_ZORDER_VIEW, m_zOrderView);
     DDX_Control(dx, IDC_ROOT_ZORDER_WORKAREA, m_zOrderWordDesk);
-    DDX_Check(dx, IDC_ROOT_MESSAGE_SHOW, m_messageShow);
+    DDX_Check(dx, IDC_ROOT_MESSAGE_SHOW, fields.messageShow);
 }
 
 BOOL CPage_General::OnInitDialog() {
@@ -97,31 +102,29 @@ BOOL CPage_General::OnInitDialog() {
         m_aliasEdit[i].SetLimitText(kMaxAliasLength);
     }
     for (int i = 0; i < 3; ++i) {
-        m_pathEdit[i].SetWindowText(m_path[i]);
-        CopyText(m_prevPath[i], MAX_PATH, m_path[i]);
-        CopyText(m_lastValidatedPath[i], MAX_PATH, m_path[i]);
+        m_pathEdit[i].SetWindowText(fields.path[i]);
+        CopyText(m_prevPath[i], MAX_PATH, fields.path[i]);
+        CopyText(m_lastValidatedPath[i], MAX_PATH, fields.path[i]);
     }
     for (int i = 0; i < 3; ++i) {
-        m_aliasEdit[i].SetWindowText(m_alias[i]);
-        CopyText(m_prevAlias[i], MAX_PATH, m_alias[i]);
+        m_aliasEdit[i].SetWindowText(fields.alias[i]);
+        CopyText(m_prevAlias[i], MAX_PATH, fields.alias[i]);
     }
-    m_prevMessageShow = m_messageShow;
-    m_prevCurrentRoot = m_currentRoot;
+    m_prevMessageShow = fields.messageShow;
+    m_prevCurrentRoot = fields.currentRoot;
 
     m_zOrderWordDesk.SetCheck(GetZOrderWordDesk() ? BST_CHECKED : BST_UNCHECKED);
     m_zOrderView.SetCheck(GetZOrderView() ? BST_CHECKED : BST_UNCHECKED);
 
     UpdateRootRadios();
-    m_initialised = 1;
+    fields.initialised = 1;
     return TRUE;
 }
 
-BOOL CPage_General::OnCommand(WPARAM wParam, LPARAM lParam) {
-    const int id = LOWORD(wParam);
-    const int code = HIWORD(wParam);
+BOOL CPage_General::OnCommand(UINT code, int id, HWND control) {
     int slot = 0;
     if (code == BN_CLICKED && IsBrowseId(id, &slot)) {
-        BrowseRoot(m_pathEdit[slot], m_path[slot]);
+        BrowseRoot(m_pathEdit[slot], fields.path[slot]);
         return TRUE;
     }
     if (code == BN_CLICKED && IsRadioId(id, &slot)) {
@@ -137,19 +140,19 @@ BOOL CPage_General::OnCommand(WPARAM wParam, LPARAM lParam) {
         SetModified(TRUE);
         return TRUE;
     }
-    return CPropertyPage::OnCommand(wParam, lParam);
+    return CPropertyPage::OnCommand(code, id, control);
 }
 
 void CPage_General::SelectRoot(int index) {
-    if (m_currentRoot != index) {
-        m_currentRoot = index;
+    if (fields.currentRoot != index) {
+        fields.currentRoot = index;
         SetModified(TRUE);
     }
     UpdateRootRadios();
 }
 
 void CPage_General::UpdateRootRadios() {
-    const int checked = m_currentRoot == 0 ? 0 : (m_currentRoot == 1 ? 1 : 2);
+    const int checked = fields.currentRoot == 0 ? 0 : (fields.currentRoot == 1 ? 1 : 2);
     for (int i = 0; i < 3; ++i) {
         m_rootRadio[i].SetCheck(i == checked ? BST_CHECKED : BST_UNCHECKED);
     }
@@ -310,8 +313,8 @@ int CPage_General::ValidateRoots() {
     char paths[3][MAX_PATH] = {};
     for (int i = 0; i < 3; ++i) {
         m_pathEdit[i].GetWindowText(paths[i], MAX_PATH);
-        CopyText(m_path[i], MAX_PATH, paths[i]);
-        CopyText(m_alias[i], MAX_PATH, aliases[i]);
+        CopyText(fields.path[i], MAX_PATH, paths[i]);
+        CopyText(fields.alias[i], MAX_PATH, aliases[i]);
     }
 
     // A folder that was not a root at the last validation is a new root.
@@ -321,7 +324,7 @@ int CPage_General::ValidateRoots() {
         for (int j = 0; j < 3; ++j) {
             if (SameTextNoCase(paths[i], m_lastValidatedPath[j])) known = true;
         }
-        if (!known && m_newRootFlag != nullptr) *m_newRootFlag = 1;
+        if (!known) fields.newRoot = 1;
     }
     for (int i = 0; i < 3; ++i) CopyText(m_lastValidatedPath[i], MAX_PATH, paths[i]);
     return 1;
@@ -334,18 +337,20 @@ BOOL CPage_General::OnKillActive() {
 
 void CPage_General::OnOK() {
     bool changed = false;
-    for (int i = 0; i < 3 && !changed; ++i) changed = !SameTextNoCase(m_prevPath[i], m_path[i]);
-    for (int i = 0; i < 3 && !changed; ++i) changed = !SameTextNoCase(m_prevAlias[i], m_alias[i]);
-    if (!changed) changed = m_prevMessageShow != m_messageShow;
-    if (!changed) changed = m_prevCurrentRoot != m_currentRoot;
-    if (changed) m_modified = 1;
+    for (int i = 0; i < 3 && !changed; ++i)
+        changed = !SameTextNoCase(m_prevPath[i], fields.path[i]);
+    for (int i = 0; i < 3 && !changed; ++i)
+        changed = !SameTextNoCase(m_prevAlias[i], fields.alias[i]);
+    if (!changed) changed = m_prevMessageShow != fields.messageShow;
+    if (!changed) changed = m_prevCurrentRoot != fields.currentRoot;
+    if (changed) fields.modified = 1;
 
     // With e-document support, a root that still lacks its CERT folder is a
     // change too: the sheet's commit creates it.
     if (IsEDocSupported() == 1) {
         for (int i = 0; i < 3; ++i) {
-            if (IsCertFolderMissing(m_path[i])) {
-                m_modified = 1;
+            if (IsCertFolderMissing(fields.path[i])) {
+                fields.modified = 1;
                 break;
             }
         }
@@ -356,8 +361,79 @@ void CPage_General::OnOK() {
 }
 
 void CPage_General::OnCancel() {
-    for (int i = 0; i < 3; ++i) CopyText(m_path[i], MAX_PATH, m_prevPath[i]);
+    for (int i = 0; i < 3; ++i) CopyText(fields.path[i], MAX_PATH, m_prevPath[i]);
     CPropertyPage::OnCancel();
+}
+
+void CPage_General::FocusField(CEdit& edit, bool select) {
+    if (select) {
+        edit.SelectAndFocus();
+    } else {
+        edit.SetFocus();
+    }
+}
+
+int CPage_General::WriteRoots(HWND owner, bool logged) {
+    const int current = CurrentRootSlot(fields.currentRoot) + 1;
+    const bool select = !logged;
+    for (int slot = 0; slot < 3; ++slot) {
+        const int number = slot + 1;
+        const int changeFlag = GetChangeFolderFlag(m_prevPath[slot], fields.path[slot]);
+        if (!SetLinkPath(fields.path[slot], number, current, changeFlag, m_prevPath[slot], owner)) {
+            if (logged) {
+                LogFailure(kSheetLogSource, 0, __LINE__, kLogPathNotSaved,
+                           "The function of SetLinkPath is failed.");
+            }
+            ShowMessage(owner, IDS_OPTIONS_CAPTION, IDS_SETTINGS_UPDATE_FAILED, kMessageWarning);
+            FocusField(m_pathEdit[slot], select);
+            return 0;
+        }
+        if (!SetLinkName(fields.alias[slot], number, current, changeFlag, m_prevPath[slot],
+                         owner)) {
+            if (logged) {
+                LogFailure(kSheetLogSource, 0, __LINE__, kLogAliasNotSaved,
+                           "The function of SetLinkName is failed.");
+            }
+            ShowMessage(owner, IDS_OPTIONS_CAPTION, IDS_ALIAS_SAVE_FAILED, kMessageWarning);
+            FocusField(m_aliasEdit[slot], select);
+            return 0;
+        }
+    }
+    if (!SetMessageShowFlag(fields.messageShow, owner)) {
+        if (logged) {
+            LogFailure(kSheetLogSource, 0, __LINE__, kLogPathNotSaved,
+                       "The function of SetMessageShowFlag is failed.");
+        }
+        ShowMessage(owner, IDS_OPTIONS_CAPTION, IDS_SETTINGS_UPDATE_FAILED, kMessageWarning);
+        return 0;
+    }
+    return 1;
+}
+
+int CPage_General::FinishRoots(HWND owner) {
+    for (int slot = 0; slot < 3; ++slot) {
+        CopyText(m_prevPath[slot], MAX_PATH, fields.path[slot]);
+        CopyText(m_prevAlias[slot], MAX_PATH, fields.alias[slot]);
+    }
+    fields.modified = 1;
+    m_prevMessageShow = fields.messageShow;
+
+    if (IsEDocSupported() != 1) return 1;
+    for (int slot = 0; slot < 3; ++slot) {
+        const int result = EnsureCertFolder(fields.path[slot]);
+        if (result == 1 || result == 2) {
+            ShowMessage(owner, IDS_OPTIONS_CAPTION,
+                        result == 1 ? IDS_ROOT_INACCESSIBLE : IDS_ROOT_NOT_WRITABLE,
+                        kMessageWarning);
+            FocusField(m_pathEdit[slot], false);
+            return 0;
+        }
+    }
+    return 1;
+}
+
+int CurrentRootSlot(int currentRoot) {
+    return currentRoot < 0 || currentRoot > 2 ? 0 : currentRoot;
 }
 
 int CPage_General::IsEDocSupported() {

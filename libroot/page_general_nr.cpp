@@ -23,24 +23,21 @@ CPage_GeneralNR::~CPage_GeneralNR() = default;
 void CPage_GeneralNR::DoDataExchange(CDataExchange* dx) {
     CPropertyPage::DoDataExchange(dx);
     DDX_Control(dx, IDC_GENERAL_PATH, m_pathEdit);
-    DDX_Check(dx, IDC_GENERAL_MESSAGE_SHOW, m_messageShow);
+    DDX_Check(dx, IDC_GENERAL_MESSAGE_SHOW, fields.messageShow);
 }
 
 BOOL CPage_GeneralNR::OnInitDialog() {
     CPropertyPage::OnInitDialog();
-    m_pathEdit.SetWindowText(m_path);
-    CopyText(m_prevPath, sizeof m_prevPath, m_path);
-    m_prevMessageShow = m_messageShow;
-    m_prevCurrentRoot = m_currentRoot;
-    m_initialised = 1;
+    m_pathEdit.SetWindowText(fields.path);
+    CopyText(m_prevPath, sizeof m_prevPath, fields.path);
+    m_prevMessageShow = fields.messageShow;
+    fields.initialised = 1;
     return TRUE;
 }
 
-BOOL CPage_GeneralNR::OnCommand(WPARAM wParam, LPARAM lParam) {
-    const int id = LOWORD(wParam);
-    const int code = HIWORD(wParam);
+BOOL CPage_GeneralNR::OnCommand(UINT code, int id, HWND control) {
     if (code == BN_CLICKED && id == IDC_GENERAL_BROWSE) {
-        BrowseRoot(m_pathEdit, m_path);
+        BrowseRoot(m_pathEdit, fields.path);
         return TRUE;
     }
     if ((code == BN_CLICKED && id == IDC_GENERAL_MESSAGE_SHOW) ||
@@ -48,7 +45,7 @@ BOOL CPage_GeneralNR::OnCommand(WPARAM wParam, LPARAM lParam) {
         SetModified(TRUE);
         return TRUE;
     }
-    return CPropertyPage::OnCommand(wParam, lParam);
+    return CPropertyPage::OnCommand(code, id, control);
 }
 
 void CPage_GeneralNR::BrowseRoot(CEdit& edit, char* pathField) {
@@ -58,18 +55,18 @@ void CPage_GeneralNR::BrowseRoot(CEdit& edit, char* pathField) {
 int CPage_GeneralNR::ValidateSingleRoot() {
     if (m_hWnd == nullptr) return 1;  // never shown: nothing was edited
 
-    m_pathEdit.GetWindowText(m_path, sizeof m_path);
-    if (m_path[0] == '\0') {
+    m_pathEdit.GetWindowText(fields.path, sizeof fields.path);
+    if (fields.path[0] == '\0') {
         ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION, IDS_ROOT_INACCESSIBLE, kMessageWarning);
         m_pathEdit.SetFocus();
         return 0;
     }
     // A missing path reads as all bits set: read-only too, so it is rejected
     // as inaccessible whatever its length.
-    const DWORD attributes = GetFileAttributesA(m_path);
+    const DWORD attributes = GetFileAttributesA(fields.path);
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
         (attributes & FILE_ATTRIBUTE_READONLY) == 0) {
-        if (std::strlen(m_path) <= kMaxPathLength) return 1;
+        if (std::strlen(fields.path) <= kMaxPathLength) return 1;
         ShowMessage(m_hWnd, IDS_OPTIONS_CAPTION, IDS_ROOT_TOO_LONG, kMessageWarning);
         m_pathEdit.SetFocus();
         return 0;
@@ -85,8 +82,8 @@ BOOL CPage_GeneralNR::OnKillActive() {
 }
 
 void CPage_GeneralNR::OnOK() {
-    if (!(SameTextNoCase(m_prevPath, m_path) && m_prevMessageShow == m_messageShow)) {
-        m_modified = 1;
+    if (!(SameTextNoCase(m_prevPath, fields.path) && m_prevMessageShow == fields.messageShow)) {
+        fields.modified = 1;
     }
     CPropertyPage::OnOK();
 }

@@ -257,8 +257,8 @@ protected:
         if (activateInInit >= 0) activateResult = SetActivePage(activateInInit);
         return CPropertySheet::OnInitDialog();
     }
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-        log.push_back("command:" + std::to_string(LOWORD(wParam)));
+    BOOL OnCommand(UINT code, int id, HWND control) override {
+        log.push_back("command:" + std::to_string(id));
         return stayOnCommand;
     }
     BOOL OnHelpInfo(HELPINFO* info) override {
