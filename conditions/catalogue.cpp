@@ -56,6 +56,7 @@ int32_t ListConditions(int32_t kind, const char* folder, std::vector<std::string
         templateFiles[t] = std::string(1, KindPrefix(kind)) + name + ".INI";
     }
 
+    if (folder[0] == '\0') return 1;
     char pattern[MAX_PATH] = {};
     MakeConditionPath(kind, kSelectWildcard, folder, pattern);
     WIN32_FIND_DATAA found;
@@ -96,6 +97,16 @@ int32_t ListConditions(int32_t kind, const char* folder, std::vector<std::string
     return 1;
 }
 
+void CurrentConditionName(int32_t kind, const char* folder, char* name) {
+    if (name == nullptr) return;
+    name[0] = '\0';
+    if (folder == nullptr) return;
+    char path[MAX_PATH] = {};
+    ReadRecordedPath(kind, folder, path);
+    if (path[0] == '\0') MakeConditionPath(kind, kSelectTemplate1, folder, path);
+    ConditionNameFromPath(path, name);
+}
+
 int32_t LoadCurrentCondition(int32_t kind, const char* folder, std::vector<std::string>* names,
                              int32_t* selected, SortCondition* record) {
     if (folder == nullptr || names == nullptr || selected == nullptr || record == nullptr) return 0;
@@ -130,9 +141,16 @@ int32_t IsCurrentCondition(int32_t kind, const char* folder, const char* name) {
     if (folder == nullptr || name == nullptr) return 0;
     char recorded[MAX_PATH];
     ReadRecordedPath(kind, folder, recorded);
-    char current[MAX_PATH];
-    ConditionNameFromPath(recorded, current);
-    return (recorded[0] != '\0' && SameTextNoCase(current, name)) ? 1 : 0;
+    char path[MAX_PATH];
+    if (!MakeUserConditionPath(kind, folder, name, path)) return 0;
+    return SameTextNoCase(recorded, path) ? 1 : 0;
+}
+
+int32_t DeleteConditionFile(int32_t kind, const char* folder, const char* name) {
+    if (folder == nullptr || name == nullptr || IsTemplateName(name)) return -1;
+    char path[MAX_PATH];
+    if (MakeUserConditionPath(kind, folder, name, path)) DeleteFileA(path);
+    return 1;
 }
 
 int32_t DeleteCondition(int32_t kind, const char* folder, std::vector<std::string>* names,
@@ -140,10 +158,9 @@ int32_t DeleteCondition(int32_t kind, const char* folder, std::vector<std::strin
     if (folder == nullptr || names == nullptr || index < 0 ||
         static_cast<size_t>(index) >= names->size())
         return -1;
-    const std::string name = (*names)[static_cast<size_t>(index)];
-    if (IsTemplateName(name.c_str())) return -1;
-    char path[MAX_PATH];
-    if (MakeUserConditionPath(kind, folder, name.c_str(), path)) DeleteFileA(path);
+    if (DeleteConditionFile(kind, folder, (*names)[static_cast<size_t>(index)].c_str()) < 0) {
+        return -1;
+    }
     names->erase(names->begin() + index);
     return static_cast<size_t>(index) < names->size() ? index : 0;
 }

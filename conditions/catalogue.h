@@ -17,8 +17,15 @@ int32_t ConditionExists(int32_t kind, const char* name);
 // The names of the kind's conditions in folder: the three template names
 // first, in template order, then every other matching file in the order of
 // enumeration. Template files that are missing are written afresh from the
-// string table. Returns 1, or 0 when folder or names is null.
+// string table. An empty folder (the application folder is unknown) gives
+// the template names alone and writes nothing. Returns 1, or 0 when folder
+// or names is null.
 int32_t ListConditions(int32_t kind, const char* folder, std::vector<std::string>* names);
+
+// name (260 bytes) := the name of the condition in force of kind: the file
+// DIVSET.ini of folder records ("CONFIG_INI"), or template 1 when it records
+// none or an empty path.
+void CurrentConditionName(int32_t kind, const char* folder, char* name);
 
 // The condition in force of kind: the path DIVSET.ini of folder records
 // ("CONFIG_INI"), or template 1 when it records none. Its name is looked up
@@ -32,9 +39,13 @@ int32_t LoadCurrentCondition(int32_t kind, const char* folder, std::vector<std::
 // result of ReadCondition (0 also when the path does not fit).
 int32_t OpenCondition(int32_t kind, const char* folder, const char* name, SortCondition* record);
 
-// 1 when name is the condition DIVSET.ini of folder records for kind (file
-// names compared without regard to case).
+// 1 when the condition of kind named name in folder is the one DIVSET.ini of
+// folder records for kind (paths compared without regard to case).
 int32_t IsCurrentCondition(int32_t kind, const char* folder, const char* name);
+
+// Deletes the file of the condition of kind named name in folder, unless the
+// name is a template's (then -1). A failed delete is not reported: 1.
+int32_t DeleteConditionFile(int32_t kind, const char* folder, const char* name);
 
 // Deletes the condition at row index of names: a template is never deleted
 // (returns -1, nothing changes). Otherwise the file is deleted (a failure is

@@ -55,38 +55,32 @@ int32_t ReadBinderEntries(const char* libRoot, const char* library, const char* 
     return result;
 }
 
-int32_t FillComboFromNameList(HWND dialog, int comboId, const char* iniPath, int32_t* numbers,
-                              int32_t capacity) {
+int32_t FillComboFromNameList(HWND dialog, int comboId, const char* iniPath,
+                              std::vector<int32_t>* numbers) {
     if (!HasPath(iniPath)) return 0;
     EntryArray entries;
     const int32_t result = ReadFolderEntries(iniPath, &entries);
-    if (result != 0) {
-        ReleaseEntries(&entries);
-        return result;
-    }
+    if (result != 0) return result;
     HWND combo = GetDlgItem(dialog, comboId);
     SendMessageA(combo, CB_RESETCONTENT, 0, 0);
+    if (numbers != nullptr) numbers->clear();
     for (const ListEntry& entry : entries) {
         const std::string shown = EntryShownText(entry);
         const LRESULT row = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                          reinterpret_cast<LPARAM>(shown.c_str()));
         const int32_t number = entry.hasNumber ? entry.number : -1;
         if (row == CB_ERR) {
-            // A new row needs a slot of the caller's array: beyond it the
-            // text is left out of the box. (Without an array every text is
-            // listed and no number kept.)
-            if (numbers != nullptr) {
-                const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
-                if (count < 0 || count >= capacity) continue;
-            }
             const LRESULT added =
                 SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
-            if (numbers != nullptr && added >= 0 && added < capacity) numbers[added] = number;
-        } else if (numbers != nullptr && row >= 0 && row < capacity) {
-            if (entry.hasNumber && entry.number > numbers[row]) numbers[row] = entry.number;
+            if (numbers != nullptr && added >= 0) {
+                numbers->resize(static_cast<size_t>(added) + 1, -1);
+                (*numbers)[static_cast<size_t>(added)] = number;
+            }
+        } else if (numbers != nullptr && row >= 0 && static_cast<size_t>(row) < numbers->size()) {
+            int32_t& kept = (*numbers)[static_cast<size_t>(row)];
+            if (entry.hasNumber && entry.number > kept) kept = entry.number;
         }
     }
-    ReleaseEntries(&entries);
     return 1;
 }
 
@@ -101,14 +95,13 @@ int32_t FillComboFromStringIds(HWND dialog, int comboId, const UINT* ids, int32_
     return 1;
 }
 
-int32_t FillComboFromBinderList(HWND dialog, int comboId, const char* libRoot, const char* library,
-                                const char* cabinet) {
+int32_t AppendBinderList(HWND dialog, int comboId, const char* libRoot, const char* library,
+                         const char* cabinet) {
     EntryArray entries;
     const int32_t result = ReadBinderEntries(libRoot, library, cabinet, &entries);
     char temporary[MAX_PATH];
     LoadResString(IDS_TEMPORARY_BINDER, temporary, sizeof temporary);
     HWND combo = GetDlgItem(dialog, comboId);
-    SendMessageA(combo, CB_RESETCONTENT, 0, 0);
     for (const ListEntry& entry : entries) {
         const std::string shown = EntryShownText(entry);
         if (shown == temporary) continue;
@@ -117,6 +110,5 @@ int32_t FillComboFromBinderList(HWND dialog, int comboId, const char* libRoot, c
             continue;
         SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown.c_str()));
     }
-    ReleaseEntries(&entries);
     return result;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "conditions/list_utils.h"
 
@@ -30,23 +31,22 @@ int32_t ReadBinderEntries(const char* libRoot, const char* library, const char* 
                           EntryArray* entries);
 
 // Fills combo box comboId of dialog with the shown texts of the NameList at
-// iniPath, each text once, in list order; numbers[row] receives the largest
-// folder number listed for the row's text, or -1 when it has none. The
-// array holds capacity slots and nothing is written past it: a new text that
-// would need row capacity or beyond is not added to the box (so every row
-// has its number); later duplicates of rows already listed still count.
-// With numbers null every text is listed and no number is kept.
+// iniPath, each text once (as the box compares, any letter case), in list
+// order; (*numbers)[row] receives the largest folder number listed for the
+// row's text, or -1 when it has none. numbers grows with the rows, however
+// many the list holds; it may be null.
 // Returns 1 when filled, 0 when iniPath is null or empty, or the nonzero
 // result of the list parsing (the box is then left untouched).
-int32_t FillComboFromNameList(HWND dialog, int comboId, const char* iniPath, int32_t* numbers,
-                              int32_t capacity);
+int32_t FillComboFromNameList(HWND dialog, int comboId, const char* iniPath,
+                              std::vector<int32_t>* numbers);
 
 // Fills combo box comboId of dialog with the string-table texts of ids, in
 // order. Always returns 1.
 int32_t FillComboFromStringIds(HWND dialog, int comboId, const UINT* ids, int32_t count);
 
-// Fills combo box comboId of dialog with the shown texts of the cabinet's
-// binders in position order, each text once, leaving out the temporary
-// binder (string 4576). Returns the result of ReadBinderEntries.
-int32_t FillComboFromBinderList(HWND dialog, int comboId, const char* libRoot, const char* library,
-                                const char* cabinet);
+// Appends to combo box comboId of dialog the shown texts of the cabinet's
+// binders (libRoot\library\cabinet) in position order, leaving out the
+// temporary binder (string 4576, compared byte for byte) and texts the box
+// holds already. Returns the result of ReadBinderEntries.
+int32_t AppendBinderList(HWND dialog, int comboId, const char* libRoot, const char* library,
+                         const char* cabinet);

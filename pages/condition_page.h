@@ -1,37 +1,46 @@
-// The three sort-condition pages (MFP scanner, FAX receive, FAX send) are one
-// page class driven by a family record that holds everything that differs
-// between them. For now the pages show their dialogs and carry the state the
-// options sheet reads and sets; condition editing is added on top of this.
+// The sort-condition page: one class for the MFP scanner, FAX receive and
+// FAX send pages, driven by its row of the family table. The page shows the
+// condition selected in its condition-name box, lets the user choose the
+// layers a document is filed into and how each is named, the sort position,
+// the date format and, on the FAX pages, the information items; it saves an
+// edited condition under a name the user confirms, deletes user conditions,
+// previews templates and records its condition as the one in force.
+//
+// The page reads and writes conditions only through conditions/ and lists
+// the library tree only through libroot/library_tree.h.
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "conditions/sort_condition.h"
+#include "framework/check_list_box.h"
 #include "framework/property_page.h"
+#include "pages/condition_family.h"
 
-// Everything that differs between the three condition pages. File names,
-// sections and keys of a kind come from the condition store.
-struct ConditionFamily {
-    int kind;         // ConditionKind
-    UINT templateId;  // dialog template of the page
+// Which parts LoadConditionIntoPage re-sets, a sum of these bits.
+enum LayerMask {
+    kReloadRecord = 1,  // pageRecord from the selected condition's file
+    kSetLibrary = 2,    // each layer box's text, refilling the box below it
+    kSetCabinet = 4,
+    kSetBinder = 8,
+    kSetIndex = 16,
+    kSetNote = 32,
+    kLoadAll = 63,
 };
-
-extern const ConditionFamily kScannerFamily;
-extern const ConditionFamily kFaxReceiveFamily;
-extern const ConditionFamily kFaxSendFamily;
-
-// The family of a kind (every value other than 0 and 1 gives FaxSend).
-const ConditionFamily& FamilyOfKind(int kind);
 
 class ConditionPage : public CPropertyPage {
 public:
     explicit ConditionPage(const ConditionFamily& family);
 
     // Saves the page's edited condition when it differs from the stored
-    // one. 1 when the page may be left, 0 when the user has to stay.
+    // one, after the layer rules and the name dialog. 1 when the page may be
+    // left (nothing changed, or the condition was written); 0 when the user
+    // has to stay (a rule failed, or the name dialog was cancelled).
     int SaveCondition();
     // Starts the page afresh (the dialog-start message again), so that it
-    // reloads everything from libRootPath. Does nothing before the page's
-    // window exists.
+    // reloads everything from libRootPath. Nothing before the page exists.
     void Restart();
 
     const ConditionFamily& family;
@@ -42,8 +51,60 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // Leaving the page saves it; a failure keeps the user on the page once
+    // the sheet has armed the check.
     BOOL OnKillActive() override;
+    // Apply step: records pageRecord as the condition in force in DIVSET.ini.
     void OnOK() override;
+    BOOL OnCommand(UINT code, int id, HWND control) override;
+    BOOL OnButtonClicked(int id) override;
+    // Draws the layer diagram.
+    BOOL OnPaint() override;
+    void DoDataExchange(CDataExchange* dx) override;
+
+private:
+    // Start and loading.
+    void FillConditionNames();
+    int FillLibraryCombo();
+    int FillCabinetCombo();
+    int FillBinderCombo();
+    void FillIndexChoices();
+    void FillNoteChoices();
+    void LoadConditionIntoPage(int mask);
+    int SetLayerText(int comboId, const char* text);
+    void ShowDateAndPosition();
+    void OnConditionChosen();
+    void FillInfoList();
+
+    // Editing.
+    void OnLayerEdited(int comboId, int mask);
+    void OnLayerChecked(int layer);
+    void OnDateClicked(int radioId, int dateType);
+    void OnPositionClicked(int position);
+    void MoveInfoUp();
+    void MoveInfoDown();
+    void OnInfoSelChange();
+    // Fills a cleared record from the controls, normalising the layer boxes.
+    void CollectCondition(SortCondition* record);
+    NamingMode ClassifyLayerText(int layer, char* text, size_t capacity);
+
+    // Commit, delete, preview.
+    void OnDelete();
+    void OnPreview();
+    // The row of the condition-name box holding name, appended when missing.
+    int SelectConditionName(const char* name);
+
+    int LayerOf(int comboId) const;
+    int ComboText(int comboId, char* buffer, size_t capacity) const;
+    void Enable(int id, bool enable) const;
+    bool IsChecked(int id) const;
+
+    char m_appFolder[MAX_PATH] = {};
+    std::vector<int32_t> m_libraryNumbers;  // folder number of each Library row, -1 for none
+    std::vector<int32_t> m_cabinetNumbers;  // the same for the Cabinet rows
+    SortCondition m_pageRecord = {};        // the condition as last read or written
+    int m_layerChecks[kLayerCount] = {1, 1, 1, 1, 1};
+    CCheckListBox m_infoList;
 };
 
 class CPage_Scan : public ConditionPage {

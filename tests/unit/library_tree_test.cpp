@@ -83,60 +83,44 @@ TEST_F(LibraryTree, NameListTable) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.list);
         SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("stale"));
-        int32_t numbers[12];
-        std::fill(numbers, numbers + 12, 99);
-        EXPECT_EQ(
-            1, FillComboFromNameList(parent, kComboId, WriteNameList(c.list).c_str(), numbers, 12));
+        std::vector<int32_t> numbers(3, 99);
+        EXPECT_EQ(1,
+                  FillComboFromNameList(parent, kComboId, WriteNameList(c.list).c_str(), &numbers));
         EXPECT_EQ(c.rows, ComboRows());
-        EXPECT_EQ(c.numbers, std::vector<int32_t>(numbers, numbers + c.numbers.size()));
-        EXPECT_EQ(99, numbers[c.numbers.size()]);
+        EXPECT_EQ(c.numbers, numbers);
     }
 }
 
 TEST_F(LibraryTree, MissingFileOrKeyEmptiesTheBoxAndNoPathLeavesIt) {
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("stale"));
-    int32_t numbers[4] = {};
-    EXPECT_EQ(1,
-              FillComboFromNameList(parent, kComboId, (dir / "missing.ini").c_str(), numbers, 4));
+    std::vector<int32_t> numbers;
+    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, (dir / "missing.ini").c_str(), &numbers));
     EXPECT_TRUE(ComboRows().empty());
     WriteFileBytes(dir / "other.ini", "[BinderInfo]\r\nNameList=A,B\r\n");
-    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, (dir / "other.ini").c_str(), numbers, 4));
+    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, (dir / "other.ini").c_str(), &numbers));
     EXPECT_TRUE(ComboRows().empty());
     // No path at all: the box is left alone.
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("kept"));
-    EXPECT_EQ(0, FillComboFromNameList(parent, kComboId, nullptr, numbers, 4));
-    EXPECT_EQ(0, FillComboFromNameList(parent, kComboId, "", numbers, 4));
+    EXPECT_EQ(0, FillComboFromNameList(parent, kComboId, nullptr, &numbers));
+    EXPECT_EQ(0, FillComboFromNameList(parent, kComboId, "", &numbers));
     EXPECT_EQ(Rows{"kept"}, ComboRows());
 }
 
-TEST_F(LibraryTree, NumbersNeverPassTheCallersArray) {
+TEST_F(LibraryTree, EveryRowGetsItsNumberHoweverManyThereAre) {
     std::string list;
-    for (int i = 0; i < 20; ++i)
-        list += "Lib" + std::to_string(i) + "#" + std::to_string(i + 100) + ",";
-    list += "Lib1#500";  // a later duplicate of a listed row still counts
-    struct {
-        int32_t guardBefore[4];
-        int32_t numbers[12];
-        int32_t guardAfter[4];
-    } block;
-    std::fill(block.guardBefore, block.guardBefore + 4, 77);
-    std::fill(block.guardAfter, block.guardAfter + 4, 77);
-    EXPECT_EQ(
-        1, FillComboFromNameList(parent, kComboId, WriteNameList(list).c_str(), block.numbers, 12));
+    for (int i = 0; i < 60; ++i)
+        list += "L" + std::to_string(i) + "#" + std::to_string(i + 100) + ",";
+    list += "L1#500";  // a later duplicate of a listed row still counts
+    std::vector<int32_t> numbers;
+    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, WriteNameList(list).c_str(), &numbers));
     const Rows rows = ComboRows();
-    ASSERT_EQ(12u, rows.size());  // rows beyond the array are not listed
-    EXPECT_EQ("Lib11", rows[11]);
-    EXPECT_EQ(500, block.numbers[1]);
-    EXPECT_EQ(111, block.numbers[11]);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(77, block.guardBefore[i]);
-        EXPECT_EQ(77, block.guardAfter[i]);
-    }
-}
-
-TEST_F(LibraryTree, WithoutNumberArrayEveryTextIsListed) {
-    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, WriteNameList("A#1,B#2,A#3").c_str(),
-                                       nullptr, 0));
+    ASSERT_EQ(60u, rows.size());
+    ASSERT_EQ(60u, numbers.size());
+    EXPECT_EQ("L59", rows[59]);
+    EXPECT_EQ(159, numbers[59]);
+    EXPECT_EQ(500, numbers[1]);
+    EXPECT_EQ(
+        1, FillComboFromNameList(parent, kComboId, WriteNameList("A#1,B#2,A#3").c_str(), nullptr));
     EXPECT_EQ((Rows{"A", "B"}), ComboRows());
 }
 
@@ -149,10 +133,8 @@ TEST_F(LibraryTree, FullListOfMaximumLength) {
         list += "N" + std::to_string(count) + "#" + std::to_string(count + 1) + ",";
         ++count;
     }
-    int32_t numbers[400];
-    std::fill(numbers, numbers + 400, 0);
-    EXPECT_EQ(1,
-              FillComboFromNameList(parent, kComboId, WriteNameList(list).c_str(), numbers, 400));
+    std::vector<int32_t> numbers;
+    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, WriteNameList(list).c_str(), &numbers));
     const Rows rows = ComboRows();
     const std::string kept = list.substr(0, 1023);
     const size_t complete = static_cast<size_t>(std::count(kept.begin(), kept.end(), ','));
@@ -174,10 +156,10 @@ TEST_F(LibraryTree, GarbageFolderIni) {
     };
     for (const std::string& text : texts) {
         WriteFileBytes(dir / "folder.ini", text);
-        int32_t numbers[40];
-        EXPECT_EQ(
-            1, FillComboFromNameList(parent, kComboId, (dir / "folder.ini").c_str(), numbers, 40));
-        EXPECT_LE(ComboRows().size(), 40u);
+        std::vector<int32_t> numbers;
+        EXPECT_EQ(1,
+                  FillComboFromNameList(parent, kComboId, (dir / "folder.ini").c_str(), &numbers));
+        EXPECT_EQ(ComboRows().size(), numbers.size());
     }
 }
 
@@ -223,8 +205,9 @@ TEST_F(LibraryTreeBinders, PositionOrderThroughFolderIni) {
               texts);
     EXPECT_EQ(4, entries[1].number);
 
-    EXPECT_EQ(0, FillComboFromBinderList(parent, kComboId, dir.path().c_str(), "Lib#1", "Cab#2"));
-    EXPECT_EQ((Rows{"Second", "First"}), ComboRows());
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("first"));  // as in any case
+    EXPECT_EQ(0, AppendBinderList(parent, kComboId, dir.path().c_str(), "Lib#1", "Cab#2"));
+    EXPECT_EQ((Rows{"first", "Second"}), ComboRows());
 }
 
 TEST_F(LibraryTreeBinders, MissingCabinetListsNothing) {
@@ -232,15 +215,15 @@ TEST_F(LibraryTreeBinders, MissingCabinetListsNothing) {
     EntryArray entries;
     EXPECT_EQ(0, ReadBinderEntries(dir.path().c_str(), "Lib#1", "Nope", &entries));
     EXPECT_TRUE(entries.empty());
-    FillComboFromBinderList(parent, kComboId, dir.path().c_str(), "Lib#1", "Nope");
-    EXPECT_TRUE(ComboRows().empty());
+    AppendBinderList(parent, kComboId, dir.path().c_str(), "Lib#1", "Nope");
+    EXPECT_EQ(Rows{"stale"}, ComboRows());
 }
 
 TEST_F(LibraryTree, DbcsEntriesInTheBox) {
     if (GetACP() != 932) GTEST_SKIP() << "needs code page 932";
-    int32_t numbers[8];
+    std::vector<int32_t> numbers;
     const std::string list = "\x83\x5C#3,\x83\x7C%#4,\x83\x5C#8";
-    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, WriteNameList(list).c_str(), numbers, 8));
+    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, WriteNameList(list).c_str(), &numbers));
     EXPECT_EQ((Rows{"\x83\x5C", "\x83\x7C%"}), ComboRows());
     EXPECT_EQ(8, numbers[0]);
     EXPECT_EQ(4, numbers[1]);

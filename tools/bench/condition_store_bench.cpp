@@ -249,15 +249,14 @@ void BenchFolderIni(const std::string& base) {
     HWND combo =
         CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWN, 0, 0, 150, 200, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(100)), nullptr, nullptr);
-    std::vector<int32_t> numbers(static_cast<size_t>(entries));
+    std::vector<int32_t> numbers;
     const double parse = Median(51, [&] {
         EntryArray parsed;
         ReadFolderEntries(ini.c_str(), &parsed);
         ReleaseEntries(&parsed);
     });
     const double fill = combo == nullptr ? 0 : Median(51, [&] {
-        FillComboFromNameList(parent, 100, ini.c_str(), numbers.data(),
-                              static_cast<int32_t>(numbers.size()));
+        FillComboFromNameList(parent, 100, ini.c_str(), &numbers);
     });
     std::printf("\nfolder.ini with a full 1,024-byte NameList (%d bytes, %d entries):\n",
                 static_cast<int>(list.size()), entries);
