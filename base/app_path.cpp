@@ -14,14 +14,10 @@ const char kAppPathsKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VordaMonoTavo.exe";
 }  // namespace
 
-int GetAppPath(char* out) {
+int FindAppPath(char* out) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kAppPathsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        char text[MAX_PATH];
-        LoadResString(IDS_NO_REGISTRY_KEY, text, sizeof text);
-        ShowMessageText(text, MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST, -1);
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kAppPathsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return 0;
-    }
     char folder[MAX_PATH] = {};
     DWORD size = sizeof folder;
     RegQueryValueExA(key, "Path", nullptr, nullptr, reinterpret_cast<BYTE*>(folder), &size);
@@ -31,4 +27,12 @@ int GetAppPath(char* out) {
     DropTrailingBackslash(folder);
     std::memcpy(out, folder, std::strlen(folder) + 1);
     return 1;
+}
+
+int GetAppPath(char* out) {
+    if (FindAppPath(out)) return 1;
+    char text[MAX_PATH];
+    LoadResString(IDS_NO_REGISTRY_KEY, text, sizeof text);
+    ShowMessageText(text, MB_OK | MB_ICONEXCLAMATION | MB_TOPMOST, -1);
+    return 0;
 }
