@@ -44,7 +44,8 @@ int32_t ConditionExists(int32_t kind, const char* name) {
     return IsFile(path) ? 1 : 0;
 }
 
-int32_t ListConditions(int32_t kind, const char* folder, std::vector<std::string>* names) {
+int32_t FindConditions(int32_t kind, const char* folder, std::vector<std::string>* names,
+                       bool* templatePresent) {
     if (folder == nullptr || names == nullptr) return 0;
     names->clear();
 
@@ -56,9 +57,9 @@ int32_t ListConditions(int32_t kind, const char* folder, std::vector<std::string
         templateFiles[t] = std::string(1, KindPrefix(kind)) + name + ".INI";
     }
 
-    if (folder[0] == '\0') return 1;
+    // An empty folder (the application folder is unknown) holds nothing.
     char pattern[MAX_PATH] = {};
-    MakeConditionPath(kind, kSelectWildcard, folder, pattern);
+    if (folder[0] != '\0') MakeConditionPath(kind, kSelectWildcard, folder, pattern);
     WIN32_FIND_DATAA found;
     HANDLE find = pattern[0] != '\0' ? FindFirstFileExA(pattern, FindExInfoBasic, &found,
                                                         FindExSearchNameMatch, nullptr, 0)
@@ -88,6 +89,15 @@ int32_t ListConditions(int32_t kind, const char* folder, std::vector<std::string
         } while (FindNextFileA(find, &found));
     }
 
+    if (templatePresent != nullptr)
+        for (int32_t t = 0; t < 3; ++t) templatePresent[t] = present[t];
+    return 1;
+}
+
+int32_t ListConditions(int32_t kind, const char* folder, std::vector<std::string>* names) {
+    bool present[3] = {false, false, false};
+    if (!FindConditions(kind, folder, names, present)) return 0;
+    if (folder[0] == '\0') return 1;
     for (int32_t t = 0; t < 3; ++t) {
         if (present[t]) continue;
         char path[MAX_PATH] = {};

@@ -22,6 +22,12 @@ int32_t ConditionExists(int32_t kind, const char* name);
 // or names is null.
 int32_t ListConditions(int32_t kind, const char* folder, std::vector<std::string>* names);
 
+// The same names without writing anything: templatePresent (three flags, may
+// be null) tells which template files exist. Returns 1, or 0 when folder or
+// names is null.
+int32_t FindConditions(int32_t kind, const char* folder, std::vector<std::string>* names,
+                       bool* templatePresent);
+
 // name (260 bytes) := the name of the condition in force of kind: the file
 // DIVSET.ini of folder records ("CONFIG_INI"), or template 1 when it records
 // none or an empty path.

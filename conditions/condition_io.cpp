@@ -137,22 +137,13 @@ void WriteNames(SortCondition* r, const char* file) {
     WriteQuotedValue(main, kKeyTag, r->tagText, file);
 }
 
-}  // namespace
+// A path too long for a condition file cannot name one.
+bool HasOwnFile(const char* path) { return std::strlen(path) < MAX_PATH && IsFile(path); }
 
-int32_t ReadCondition(const char* path, int32_t kind, SortCondition* record) {
-    if (path == nullptr || record == nullptr) return 0;
-    SortCondition& r = *record;
-
-    char source[MAX_PATH] = {};
-    // A path too long for a condition file cannot name one.
-    const bool fromDivset = std::strlen(path) >= sizeof source || !IsFile(path);
-    if (!fromDivset) {
-        CopyText(source, sizeof source, path);
-    } else {
-        char folder[MAX_PATH] = {};
-        if (GetAppPath(folder)) MakeConditionPath(kind, kSelectDivset, folder, source);
-    }
-
+// Fills r from source, the condition's own file or (fromDivset) DIVSET.ini;
+// an empty source gives the defaults.
+void ReadFromSource(const char* path, const char* source, bool fromDivset, int32_t kind,
+                    SortCondition& r) {
     CopyText(r.path, sizeof r.path, path);
     r.kind = kind;
 
@@ -213,6 +204,34 @@ int32_t ReadCondition(const char* path, int32_t kind, SortCondition* record) {
     ConvertTagName(ToRecord, &r);
 
     if (fromDivset) MigrateFromDivset(source, &r);
+}
+
+}  // namespace
+
+int32_t ReadCondition(const char* path, int32_t kind, SortCondition* record) {
+    if (path == nullptr || record == nullptr) return 0;
+    char source[MAX_PATH] = {};
+    const bool fromDivset = !HasOwnFile(path);
+    if (!fromDivset) {
+        CopyText(source, sizeof source, path);
+    } else {
+        char folder[MAX_PATH] = {};
+        if (GetAppPath(folder)) MakeConditionPath(kind, kSelectDivset, folder, source);
+    }
+    ReadFromSource(path, source, fromDivset, kind, *record);
+    return 1;
+}
+
+int32_t ReadConditionIn(const char* appFolder, const char* path, int32_t kind,
+                        SortCondition* record) {
+    if (appFolder == nullptr || path == nullptr || record == nullptr) return 0;
+    char source[MAX_PATH] = {};
+    const bool fromDivset = !HasOwnFile(path);
+    if (!fromDivset)
+        CopyText(source, sizeof source, path);
+    else
+        MakeConditionPath(kind, kSelectDivset, appFolder, source);
+    ReadFromSource(path, source, fromDivset, kind, *record);
     return 1;
 }
 

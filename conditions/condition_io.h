@@ -13,6 +13,12 @@
 // record's path becomes path. Returns 0 only when path is null.
 int32_t ReadCondition(const char* path, int32_t kind, SortCondition* record);
 
+// ReadCondition with the application folder given: a condition whose file
+// is gone is read from DIVSET.ini of appFolder, and nothing is looked up
+// (or shown). Returns 0 only when an argument is null.
+int32_t ReadConditionIn(const char* appFolder, const char* path, int32_t kind,
+                        SortCondition* record);
+
 // Writes record to the file its path names, use section first. Converts the
 // record to file form in place. Returns 0 without writing when the path is
 // empty, else 1 (a failed write is not reported).
