@@ -1,7 +1,6 @@
 #include "libroot/page_general.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "base/messages.h"
 #include "base/module_state.h"
@@ -9,6 +8,7 @@
 #include "base/text.h"
 #include "libroot/folder_browser.h"
 #include "libroot/link_folders.h"
+#include "libroot/root_checks.h"
 #include "resources/resource.h"
 #include "siblings/vorda_common.h"
 
@@ -26,7 +26,6 @@ const int kMaxAliasLength = 30;
 // Event codes of the diagnostic log.
 const int kLogLibRootCheck = 19;
 const int kLogAliasNotSaved = 20;
-const int kLogInvalidPath = 100;
 const int kLogPathNotSaved = 4099;
 
 // Log sources: the page's own checks, and the sheet's commit of the roots.
@@ -175,23 +174,17 @@ void CPage_General::SaveWindowOrder() {
     SetZOrderView(m_zOrderView.GetCheck() == BST_CHECKED);
 }
 
-// The checks both kinds of slot make, in this order: the path's length, then
-// the alias (not blank, not too long).
-int CPage_General::CheckLengths(int pathLength, const char* alias, CEdit& pathEdit,
-                                CEdit& aliasEdit) {
-    if (pathLength > kMaxPathLength) {
-        return Reject(IDS_ROOT_TOO_LONG, __LINE__, 0, kLogLibRootCheck,
-                      "The length of the selected link folder is too long.", &pathEdit);
+int CPage_General::ReportRootCheck(const RootCheck& check, CEdit& pathEdit, CEdit& aliasEdit) {
+    for (int i = 0; i < check.noteCount; ++i) {
+        const RootFinding& note = check.notes[i];
+        LogFailure(kLogSource, note.result, note.line, note.logCode, note.logText);
     }
-    if (IsBlankText(alias)) {
-        return Reject(IDS_ALIAS_REQUIRED, __LINE__, 0, kLogLibRootCheck,
-                      "The name of the selected link folder is empty.", &aliasEdit);
-    }
-    if (static_cast<int>(std::strlen(alias)) > kMaxAliasLength) {
-        return Reject(IDS_ALIAS_TOO_LONG, __LINE__, 0, kLogLibRootCheck,
-                      "The name of the selected link folder is too long.", &aliasEdit);
-    }
-    return 1;
+    if (!check.Rejected()) return 1;
+    const RootFinding& f = check.rejection;
+    CEdit* edit = f.field == kRootFieldPath    ? &pathEdit
+                  : f.field == kRootFieldAlias ? &aliasEdit
+                                               : nullptr;
+    return Reject(f.messageId, f.line, f.result, f.logCode, f.logText, edit);
 }
 
 int CPage_General::ValidateRootSlot(CButton& radio, CEdit& pathEdit, CEdit& aliasEdit,
@@ -201,85 +194,27 @@ int CPage_General::ValidateRootSlot(CButton& radio, CEdit& pathEdit, CEdit& alia
     pathEdit.GetWindowText(path, sizeof path);
     aliasEdit.GetWindowText(alias, sizeof alias);
     if (aliasOut != nullptr) CopyText(aliasOut, MAX_PATH, alias);
-    const int pathLength = static_cast<int>(std::strlen(path));
 
     if (radio.GetCheck() == BST_CHECKED) {
-        // The current root must be usable right now.
-        if (path[0] == '\0') {
-            return Reject(IDS_ROOT_INACCESSIBLE, __LINE__, 0, kLogLibRootCheck,
-                          "The selected link folder is empty.", &pathEdit);
-        }
-        int result = CheckNetworkFolder(path);
-        if (result != 0) {
-            return Reject(IDS_ROOT_INACCESSIBLE, __LINE__, result, kLogLibRootCheck,
-                          "Cannot connect the network link folder. ", &pathEdit);
-        }
-        result = CheckLibRootNesting(path);
-        if (result == -1 || result == -2) {
-            return Reject(IDS_ROOT_INACCESSIBLE, __LINE__, result, kLogLibRootCheck,
-                          "Cannot connect the network link folder. ", &pathEdit);
-        }
-        if (result != 0) {
-            return Reject(IDS_ROOT_NESTED, __LINE__, result, kLogInvalidPath,
-                          "Invalid link folder path. ", &pathEdit);
-        }
-        int inside = 0;
-        result = CheckWorkAreaFolder(path, &inside);
-        if (result != 0) {
-            LogFailure(kLogSource, result, __LINE__, kLogLibRootCheck,
-                       "Cannot get workdesk path. ");
-        } else if (inside != 0) {
-            return Reject(IDS_ROOT_IN_WORKAREA, __LINE__, 0, kLogLibRootCheck,
-                          "LinkFolder path is same with workdesk path. ", &pathEdit);
-        }
-        result = ChangeFolderIcon_EnvSet(path);
+        // The current root must be usable right now. It gets its folder
+        // icon once it is known to be reachable and outside the WorkArea.
+        if (!ReportRootCheck(CheckCurrentRootReach(path), pathEdit, aliasEdit)) return 0;
+        const int result = ChangeFolderIcon_EnvSet(path);
         if (result != 0) {
             LogFailure(kLogSource, result, __LINE__, kLogLibRootCheck,
                        "The function of ChangeFolderIcon_EnvSet is failed.");
         }
-        // A missing folder reads as all bits set and so passes here; the
-        // write test below rejects it.
-        const DWORD attributes = GetFileAttributesA(path);
-        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-            return Reject(IDS_ROOT_INACCESSIBLE, __LINE__, 0, kLogLibRootCheck,
-                          "The selected link folder is readonly or is not directory. ", &pathEdit);
-        }
-        if (!CanCreateFileIn(path)) {
-            return Reject(IDS_ROOT_INACCESSIBLE, __LINE__, 0, kLogLibRootCheck,
-                          "The selected link folder is readonly or is not directory. ", &pathEdit);
-        }
-        if (!CheckLengths(pathLength, alias, pathEdit, aliasEdit)) return 0;
+        if (!ReportRootCheck(CheckCurrentRootUse(path, alias), pathEdit, aliasEdit)) return 0;
     } else {
         // Another root: it is only stored now, so only what would make the
         // stored value wrong is checked.
-        if (path[0] == '\0') {
-            if (alias[0] == '\0') {
-                if (inUse != nullptr) *inUse = 0;
-                return 1;
-            }
-            return Reject(IDS_ROOT_INACCESSIBLE, __LINE__, 0, kLogLibRootCheck,
-                          "The name of the selected link folder is not empty,but the link folder's "
-                          "path is empty.",
-                          &pathEdit);
-        }
-        if (!CheckLengths(pathLength, alias, pathEdit, aliasEdit)) return 0;
         const int index = (slot >= 1 && slot <= 3) ? slot - 1 : 0;
-        if (!SameTextNoCase(path, m_prevPath[index])) {
-            const int result = CheckLibRootNesting(path);
-            if (result != 0 && result != -1 && result != -2) {
-                return Reject(IDS_ROOT_NESTED, __LINE__, result, kLogInvalidPath,
-                              "Invalid link folder path. ", &pathEdit);
-            }
+        const RootCheck check = CheckOtherRoot(path, alias, m_prevPath[index]);
+        if (!check.inUse) {
+            if (inUse != nullptr) *inUse = 0;
+            return 1;
         }
-        int inside = 0;
-        const int result = CheckWorkAreaFolder(path, &inside);
-        if (result != 0) {
-            LogFailure(kLogSource, result, __LINE__, kLogLibRootCheck,
-                       "Cannot get workdesk path. ");
-        } else if (inside != 0) {
-            return Reject(IDS_ROOT_IN_WORKAREA, __LINE__, 0, kLogLibRootCheck,
-                          "LinkFolder path is same with workdesk path. ", &pathEdit);
-        }
+        if (!ReportRootCheck(check, pathEdit, aliasEdit)) return 0;
     }
 
     SaveWindowOrder();
@@ -300,14 +235,11 @@ int CPage_General::ValidateRoots() {
     }
 
     // Aliases must tell the roots apart exactly as typed.
-    static const int kPairs[3][2] = {{0, 1}, {0, 2}, {1, 2}};
-    for (const auto& pair : kPairs) {
-        const int a = pair[0];
-        const int b = pair[1];
-        if (m_inUse[a] && m_inUse[b] && std::strcmp(aliases[a], aliases[b]) == 0) {
-            return Reject(IDS_ALIAS_DUPLICATED, __LINE__, 0, kLogLibRootCheck,
-                          "The name of the link folder is duplicated.", &m_aliasEdit[a]);
-        }
+    const char* const aliasTexts[3] = {aliases[0], aliases[1], aliases[2]};
+    int slot = 0;
+    const RootCheck duplicate = CheckRootAliases(aliasTexts, m_inUse, &slot);
+    if (duplicate.Rejected()) {
+        return ReportRootCheck(duplicate, m_pathEdit[slot], m_aliasEdit[slot]);
     }
 
     char paths[3][MAX_PATH] = {};

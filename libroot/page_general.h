@@ -11,6 +11,7 @@
 
 #include "framework/controls.h"
 #include "framework/property_page.h"
+#include "libroot/root_checks.h"
 #include "resources/resource.h"
 
 // What the page edits, handed in and read back by the sheet.
@@ -91,7 +92,9 @@ private:
     // source line, event code, text) and, when given, selects and focuses
     // edit; always returns 0.
     int Reject(UINT textId, int line, int result, int code, const char* logText, CEdit* edit);
-    int CheckLengths(int pathLength, const char* alias, CEdit& pathEdit, CEdit& aliasEdit);
+    // Logs the notes of check; when it rejects the slot, shows its message,
+    // logs it and selects the field (path or alias edit); returns 0 then.
+    int ReportRootCheck(const RootCheck& check, CEdit& pathEdit, CEdit& aliasEdit);
     void SaveWindowOrder();
 
     // The values when the page started; FinishRoots moves them on.
