@@ -1,0 +1,186 @@
+// import: the conditions of an export folder into the application folder,
+// all checked before the first byte is written.
+#include <windows.h>
+
+#include "base/paths.h"
+#include "base/text.h"
+#include "conditions/catalogue.h"
+#include "conditions/condition_format.h"
+#include "conditions/condition_io.h"
+#include "tools/vordacond/commands.h"
+#include "tools/vordacond/findings.h"
+#include "tools/vordacond/installation.h"
+#include "tools/vordacond/output.h"
+#include "tools/vordacond/transfer.h"
+
+namespace {
+
+struct Incoming {
+    int kind = 0;
+    std::string name;
+    std::string source;  // in the export folder
+    std::string target;  // in the application folder
+};
+
+bool IsTemplateOf(int kind, const std::string& name) {
+    for (int number = 1; number <= 3; ++number)
+        if (SameTextNoCase(TemplateName(kind, number).c_str(), name.c_str())) return true;
+    return false;
+}
+
+// Checks every file the manifest lists; fills incoming with those that are
+// whole, adds an error for every problem.
+void CheckListedFiles(const std::string& from, const std::string& folder, const Manifest& manifest,
+                      bool replace, std::vector<Incoming>* incoming, FindingList* out) {
+    for (const ExportedFile& file : manifest.files) {
+        Incoming in;
+        in.source = from + "\\" + file.fileName;
+        in.kind = KindOfFileName(file.fileName, &in.name);
+        if (in.kind < 0) {
+            out->Add(kError, in.source, "", "not the name of a condition file");
+            continue;
+        }
+        const long long size = FileSize(in.source);
+        if (size != file.size) {
+            out->Add(kError, in.source, "",
+                     size < 0 ? "the file is missing: the export is incomplete"
+                              : "the file has " + std::to_string(size) + " bytes instead of " +
+                                    std::to_string(file.size) + ": it was cut short or changed");
+            continue;
+        }
+        in.target = ConditionFilePath(in.kind, folder, in.name);
+        SortCondition record = {};
+        ReadConditionIn(from.c_str(), in.source.c_str(), in.kind, &record);
+        // Template names are refused like any other name the sheet refuses.
+        const size_t before = static_cast<size_t>(out->errors());
+        CheckCondition(in.source, in.name, false, true, in.kind, record, out);
+        if (in.target.empty()) {
+            out->Add(kError, in.source, "name", "the name is too long for the application folder");
+        } else if (!replace && PathExists(in.target.c_str())) {
+            out->Add(kError, in.target, "", "the condition exists already; --replace replaces it");
+        }
+        if (static_cast<size_t>(out->errors()) == before) incoming->push_back(in);
+    }
+}
+
+// Condition files in the export folder that the manifest does not list.
+void CheckUnlisted(const std::string& from, const Manifest& manifest, FindingList* out) {
+    for (int kind = 0; kind < 3; ++kind) {
+        std::vector<std::string> names;
+        bool present[3] = {false, false, false};
+        FindConditions(kind, from.c_str(), &names, present);
+        for (size_t i = 0; i < names.size(); ++i) {
+            if (i < 3 && !present[i]) continue;
+            const std::string path = ConditionFilePath(kind, from, names[i]);
+            bool listed = false;
+            for (const ExportedFile& file : manifest.files)
+                if (SameTextNoCase((from + "\\" + file.fileName).c_str(), path.c_str()))
+                    listed = true;
+            if (!listed)
+                out->Add(
+                    kError, path, "",
+                    std::string("not listed in ") + kManifestName + ": not part of the export");
+        }
+    }
+}
+
+// The conditions to record in force must be there once the files are in.
+void CheckInForce(const std::string& from, const std::string& folder, const Manifest& manifest,
+                  const std::vector<Incoming>& incoming, FindingList* out) {
+    for (int kind = 0; kind < 3; ++kind) {
+        const std::string& name = manifest.inForce[kind];
+        if (name.empty() || IsTemplateOf(kind, name)) continue;
+        bool found = PathExists(ConditionFilePath(kind, folder, name).c_str()) != 0;
+        for (const Incoming& in : incoming)
+            if (in.kind == kind && SameTextNoCase(in.name.c_str(), name.c_str())) found = true;
+        if (!found)
+            out->Add(kError, from + "\\" + kManifestName,
+                     std::string("[IN_FORCE] ") + DivsetKey(kind),
+                     "condition \"" + name +
+                         "\" is neither in the export nor in the application "
+                         "folder");
+    }
+}
+
+// Records name of kind as the condition in force, as OK in the sheet does:
+// missing templates are written first, as the sheet writes them when it
+// opens, and the condition is read from its file.
+void RecordInForce(int kind, const std::string& folder, const std::string& name) {
+    std::vector<std::string> names;
+    ListConditions(kind, folder.c_str(), &names);
+    std::string listed = name;
+    for (const std::string& n : names)
+        if (SameTextNoCase(n.c_str(), name.c_str())) listed = n;
+    SortCondition record = {};
+    ReadConditionIn(folder.c_str(), ConditionFilePath(kind, folder, listed).c_str(), kind, &record);
+    RecordCurrentCondition(folder.c_str(), &record);
+}
+
+}  // namespace
+
+int RunImport(const Arguments& args, const std::string& folder) {
+    char from[MAX_PATH] = {};
+    CopyText(from, sizeof from, args.operands[0].c_str());
+    DropTrailingBackslash(from);
+    const DWORD attributes = GetFileAttributesA(from);
+    if (args.operands[0].size() >= MAX_PATH || attributes == INVALID_FILE_ATTRIBUTES ||
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        PrintError("VordaCond: the import folder " + args.operands[0] + " does not exist");
+        return kExitFindings;
+    }
+    Manifest manifest;
+    std::string error;
+    if (!ReadManifest(from, &manifest, &error)) {
+        PrintError("VordaCond: " + error + "; nothing was imported");
+        return kExitFindings;
+    }
+
+    FindingList findings;
+    std::vector<Incoming> incoming;
+    CheckListedFiles(from, folder, manifest, args.replace, &incoming, &findings);
+    CheckUnlisted(from, manifest, &findings);
+    CheckInForce(from, folder, manifest, incoming, &findings);
+    if (findings.errors() == 0 && !CanCreateFileIn(folder.c_str()))
+        findings.Add(kError, folder, "", "cannot write into the application folder");
+
+    JsonWriter json;
+    json.BeginObject();
+    if (findings.errors() > 0) {
+        if (args.json) {
+            WriteFindings(findings, &json);
+            json.Member("imported", false);
+            WriteOut(json.EndObject().Text());
+        } else {
+            findings.Print();
+        }
+        PrintError("VordaCond: import refused; nothing was written");
+        return kExitFindings;
+    }
+
+    json.Key("imported").BeginArray();
+    for (const Incoming& in : incoming) {
+        if (!CopyFileA(in.source.c_str(), in.target.c_str(), FALSE)) {
+            PrintError("VordaCond: could not write " + in.target + "; the import stopped there");
+            return kExitFindings;
+        }
+        if (args.json)
+            json.BeginObject()
+                .Member("kind", std::string(KindName(in.kind)))
+                .Member("name", in.name)
+                .Member("file", in.target)
+                .EndObject();
+        else
+            PrintLine("imported " + in.target);
+    }
+    json.EndArray().Key("inForce").BeginObject();
+    for (int kind = 0; kind < 3; ++kind) {
+        const std::string& name = manifest.inForce[kind];
+        if (name.empty()) continue;
+        RecordInForce(kind, folder, name);
+        json.Member(KindName(kind), name);
+        if (!args.json) PrintLine(std::string("in force (") + KindName(kind) + "): " + name);
+    }
+    json.EndObject().EndObject();
+    if (args.json) WriteOut(json.Text());
+    return kExitOk;
+}

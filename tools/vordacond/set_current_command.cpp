@@ -1,0 +1,60 @@
+// set-current: records a condition as the one in force, as OK in the
+// options sheet does.
+#include <windows.h>
+
+#include "conditions/catalogue.h"
+#include "tools/vordacond/commands.h"
+#include "tools/vordacond/findings.h"
+#include "tools/vordacond/installation.h"
+#include "tools/vordacond/output.h"
+
+int RunSetCurrent(const Arguments& args, const std::string& folder) {
+    const int kind = args.kind;
+    const std::vector<ConditionEntry> entries = ListCatalogue(kind, folder);
+    const ConditionEntry* found = FindEntry(entries, args.operands[0]);
+    if (found == nullptr) {
+        PrintError("VordaCond: there is no " + std::string(KindName(kind)) + " condition \"" +
+                   args.operands[0] + "\" in " + folder);
+        return kExitFindings;
+    }
+    const ConditionEntry entry = *found;
+
+    SortCondition record;
+    ReadEntry(entry, folder, &record);
+    FindingList findings;
+    CheckCondition(entry.path, entry.name, entry.isTemplate, entry.hasFile, kind, record,
+                   &findings);
+    if (findings.errors() > 0) {
+        if (args.json) {
+            JsonWriter json;
+            json.BeginObject();
+            WriteFindings(findings, &json);
+            WriteOut(json.EndObject().Text());
+        } else {
+            findings.Print();
+        }
+        PrintError("VordaCond: set-current refused; DIVSET.ini is unchanged");
+        return kExitFindings;
+    }
+
+    // The sheet writes the templates it lacks when it opens, before any
+    // condition can be chosen; the condition is then read as the page holds
+    // it and recorded with its working copy.
+    std::vector<std::string> names;
+    ListConditions(kind, folder.c_str(), &names);
+    ReadEntry(entry, folder, &record);
+    RecordCurrentCondition(folder.c_str(), &record);
+
+    if (args.json) {
+        JsonWriter json;
+        json.BeginObject()
+            .Member("kind", std::string(KindName(kind)))
+            .Member("name", entry.name)
+            .Member("file", entry.path)
+            .EndObject();
+        WriteOut(json.Text());
+    } else {
+        PrintLine(std::string("in force (") + KindName(kind) + "): " + entry.name);
+    }
+    return kExitOk;
+}

@@ -1,0 +1,89 @@
+#include "tools/vordacond/usage.h"
+
+namespace {
+
+const char kOverview[] =
+    "usage: VordaCond.exe [--app-folder DIR] COMMAND [options]\n"
+    "\n"
+    "The sort conditions of the application folder, for administrators.\n"
+    "\n"
+    "Commands:\n"
+    "  list         every condition of each kind, the one in force marked\n"
+    "  show         one condition's values\n"
+    "  validate     the sheet's rules, damaged files, names missing from the\n"
+    "               LibRoot tree, and the LibRoot folders of the settings INI\n"
+    "  export       copy the user conditions and those in force to a folder\n"
+    "  import       take them over from such a folder\n"
+    "  set-current  record a condition as the one in force\n"
+    "\n"
+    "Options of every command:\n"
+    "  --app-folder DIR  work on DIR instead of the application folder of the\n"
+    "                    App Paths entry\n"
+    "  --help            what the command does\n"
+    "\n"
+    "Kinds: scanner, fax-receive, fax-send.\n"
+    "Exit codes: 0 success, 1 findings or refused changes, 2 bad usage.\n"
+    "VordaCond.exe COMMAND --help tells more.\n";
+
+struct CommandHelp {
+    Command command;
+    const char* usage;
+    const char* text;
+};
+
+const CommandHelp kHelp[] = {
+    {kCommandList, "usage: VordaCond.exe list [--kind KIND] [--json]",
+     "Lists the conditions of every kind (or of KIND): the three templates\n"
+     "first, then the user conditions; \"*\" marks the one in force. A template\n"
+     "whose file is not written yet is listed as such (the options sheet writes\n"
+     "it when it opens).\n"},
+    {kCommandShow, "usage: VordaCond.exe show --kind KIND NAME [--json]",
+     "Shows condition NAME of KIND as the options sheet reads it: each layer\n"
+     "on or off with its name or naming choice, the sort position, the date\n"
+     "format and first weekday, and the information items in order with their\n"
+     "checks. Exit code 1 when there is no such condition.\n"},
+    {kCommandValidate, "usage: VordaCond.exe validate [--kind KIND] [NAME] [--json]",
+     "Checks every condition (or those of KIND, or NAME) and prints one line\n"
+     "per finding: the file, the field and the message the options sheet would\n"
+     "show. Errors: names and layer names the sheet would refuse, files that\n"
+     "cannot be read whole (damaged, cut short, values out of range or too\n"
+     "long). Warnings: a used library, cabinet or fixed binder name that the\n"
+     "tree of the current LibRoot folder does not hold (documents would be\n"
+     "filed into a new folder). Without KIND and NAME the LibRoot folders of\n"
+     "the settings INI are checked as the LibRoot page checks them (the current\n"
+     "one reachable and writable; every one not nested in another, outside the\n"
+     "WorkArea, within 160 bytes, with an alias of 1 to 30 bytes, aliases\n"
+     "unique). Exit code 1 when an error was found.\n"},
+    {kCommandExport, "usage: VordaCond.exe export --out FOLDER [--json]",
+     "Copies the user conditions of every kind, byte for byte, and the names\n"
+     "of the conditions in force into FOLDER, which must exist and must not\n"
+     "hold any of the files yet. The list of what was exported, VordaCond.ini,\n"
+     "is written last. Nothing is written when a check fails.\n"},
+    {kCommandImport, "usage: VordaCond.exe import FOLDER [--replace] [--json]",
+     "Copies the conditions exported to FOLDER into the application folder and\n"
+     "records the conditions in force in DIVSET.ini, as OK in the options sheet\n"
+     "does. Everything is checked first and nothing is written when a check\n"
+     "fails: files missing or cut short, damaged files, template names, names\n"
+     "and layer names the sheet would refuse, and conditions that exist\n"
+     "already (replaced only with --replace).\n"},
+    {kCommandSetCurrent, "usage: VordaCond.exe set-current --kind KIND NAME [--json]",
+     "Records condition NAME as the one in force of KIND in DIVSET.ini, as OK\n"
+     "in the options sheet does. Refused (exit code 1) when the condition does\n"
+     "not exist or breaks a rule.\n"},
+};
+
+}  // namespace
+
+std::string UsageLine(Command command) {
+    for (const CommandHelp& help : kHelp)
+        if (help.command == command) return help.usage;
+    return "usage: VordaCond.exe [--app-folder DIR] COMMAND [options] (--help for more)";
+}
+
+std::string HelpText(Command command) {
+    for (const CommandHelp& help : kHelp)
+        if (help.command == command)
+            return std::string(help.usage) + "\n\n" + help.text +
+                   "\n--app-folder DIR works on DIR instead of the application folder.\n";
+    return kOverview;
+}

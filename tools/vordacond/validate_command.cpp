@@ -1,0 +1,89 @@
+// validate: the sheet's rules and what the lenient read hides, the names
+// of the LibRoot tree, and the LibRoot folders of the settings INI.
+#include <windows.h>
+
+#include "base/paths.h"
+#include "base/text.h"
+#include "conditions/condition_format.h"
+#include "tools/vordacond/commands.h"
+#include "tools/vordacond/findings.h"
+#include "tools/vordacond/installation.h"
+#include "tools/vordacond/output.h"
+
+namespace {
+
+// A path DIVSET.ini records outside the application folder: the sheet reads
+// the condition of that name from the application folder, the importing
+// application from the path recorded.
+void CheckRecordedPath(int kind, const std::string& folder, FindingList* out) {
+    const std::string recorded = RecordedConditionPath(kind, folder);
+    if (recorded.empty()) return;
+    char recordedFolder[MAX_PATH];
+    CopyText(recordedFolder, sizeof recordedFolder, recorded.c_str());
+    StripLastPathComponent(recordedFolder);
+    if (!SameTextNoCase(recordedFolder, folder.c_str())) {
+        char divset[MAX_PATH] = {};
+        MakeConditionPath(kind, kSelectDivset, folder.c_str(), divset);
+        out->Add(kWarning, divset, std::string("[") + kDivsetSection + "] " + DivsetKey(kind),
+                 "the condition in force lies outside the application folder: " + recorded);
+    }
+}
+
+}  // namespace
+
+int RunValidate(const Arguments& args, const std::string& folder) {
+    FindingList findings;
+    const std::string wanted = args.operands.empty() ? std::string() : args.operands[0];
+    const bool everything = args.kind < 0 && wanted.empty();
+
+    std::string settingsIni;
+    std::string libRoot;
+    if (FindSettingsIni(&settingsIni, &findings)) {
+        char current[MAX_PATH] = {};
+        GetPrivateProfileStringA("Folder", "CurrentFolder", "", current, sizeof current,
+                                 settingsIni.c_str());
+        libRoot = current;
+        if (libRoot.empty())
+            findings.Add(kWarning, settingsIni, "CurrentFolder",
+                         "no current LibRoot folder: names were not checked against its tree");
+    }
+
+    bool matched = false;
+    for (int kind = FirstKind(args); kind <= LastKind(args); ++kind) {
+        for (const ConditionEntry& e : ListCatalogue(kind, folder)) {
+            if (!wanted.empty() && !SameTextNoCase(e.name.c_str(), wanted.c_str())) continue;
+            matched = true;
+            // A template not written yet is written afresh by the sheet.
+            if (e.isTemplate && !e.hasFile) continue;
+            if (!e.hasFile)
+                findings.Add(kWarning, e.path, "",
+                             "the condition in force has no file: its copy in DIVSET.ini is used");
+            SortCondition record;
+            ReadEntry(e, folder, &record);
+            const bool whole =
+                CheckCondition(e.path, e.name, e.isTemplate, e.hasFile, kind, record, &findings);
+            // Templates name a default library; they matter only in force.
+            if (whole && !libRoot.empty() && (!e.isTemplate || e.inForce))
+                CheckAgainstTree(libRoot, e.path, record, &findings);
+        }
+        if (wanted.empty()) CheckRecordedPath(kind, folder, &findings);
+    }
+    if (!wanted.empty() && !matched) {
+        PrintError("VordaCond: there is no condition \"" + wanted + "\" in " + folder);
+        return kExitFindings;
+    }
+    if (everything && !settingsIni.empty()) CheckLibRoots(settingsIni, &findings);
+
+    if (args.json) {
+        JsonWriter json;
+        json.BeginObject();
+        WriteFindings(findings, &json);
+        json.EndObject();
+        WriteOut(json.Text());
+    } else {
+        findings.Print();
+        PrintLine(std::to_string(findings.errors()) + " error(s), " +
+                  std::to_string(findings.warnings()) + " warning(s)");
+    }
+    return findings.errors() > 0 ? kExitFindings : kExitOk;
+}
