@@ -1,6 +1,7 @@
 #include "tests/support/test_support.h"
 
 #include <cstdio>
+#include <gtest/gtest.h>
 
 namespace testsupport {
 
@@ -102,6 +103,78 @@ void SetEnv(const char* name, const char* value) {
     // The C runtime keeps its own copy for getenv.
     std::string entry = std::string(name) + "=" + (value ? value : "");
     _putenv(entry.c_str());
+}
+
+namespace {
+
+// Reads a pipe to its end into bytes, on a thread of its own.
+struct PipeReading {
+    HANDLE pipe;
+    std::string bytes;
+};
+
+DWORD WINAPI ReadPipe(void* data) {
+    PipeReading* reading = static_cast<PipeReading*>(data);
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(reading->pipe, chunk, sizeof chunk, &got, nullptr) && got > 0)
+        reading->bytes.append(chunk, got);
+    return 0;
+}
+
+}  // namespace
+
+ProgramRun RunProgram(const char* program, const std::string& arguments, DWORD timeoutMs) {
+    ProgramRun result;
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    std::string exe = self;
+    exe = exe.substr(0, exe.find_last_of('\\') + 1) + program;
+    std::string commandLine = "\"" + exe + "\" " + arguments;
+
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return result;
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    PROCESS_INFORMATION process = {};
+    const BOOL started = CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0,
+                                        nullptr, nullptr, &startup, &process);
+    CloseHandle(writeEnd);
+    if (!started) {
+        CloseHandle(readEnd);
+        ADD_FAILURE() << "cannot start " << exe;
+        return result;
+    }
+    // The output is read while the program runs, so that it never fills the
+    // pipe and blocks; the pipe ends when the program does.
+    PipeReading reading = {readEnd, std::string()};
+    HANDLE reader = CreateThread(nullptr, 0, ReadPipe, &reading, 0, nullptr);
+    if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_TIMEOUT) {
+        ADD_FAILURE() << program << " " << arguments << " did not end; ending it";
+        TerminateProcess(process.hProcess, 99);
+        WaitForSingleObject(process.hProcess, INFINITE);
+    }
+    GetExitCodeProcess(process.hProcess, &result.exitCode);
+    if (reader != nullptr) {
+        WaitForSingleObject(reader, INFINITE);
+        CloseHandle(reader);
+    } else {
+        ReadPipe(&reading);
+    }
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    CloseHandle(readEnd);
+    // Line ends as the console gives them do not matter to the tests.
+    for (char c : reading.bytes)
+        if (c != '\r') result.output += c;
+    return result;
 }
 
 }  // namespace testsupport

@@ -38,4 +38,16 @@ void SetAppFolder(const char* folder);
 // Sets or (value null) clears a variable of this process's environment.
 void SetEnv(const char* name, const char* value);
 
+// What a program run by RunProgram left behind.
+struct ProgramRun {
+    DWORD exitCode = 0xFFFFFFFF;  // also when it could not be started
+    std::string output;           // standard output and error together, CRs removed
+};
+
+// Runs program (a file beside this test program) with arguments, inheriting
+// this process's environment, and collects what it prints. A program that
+// has not ended after timeoutMs (a window nobody closes) is ended with exit
+// code 99 and reported as a test failure.
+ProgramRun RunProgram(const char* program, const std::string& arguments, DWORD timeoutMs = 60000);
+
 }  // namespace testsupport

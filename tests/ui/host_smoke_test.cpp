@@ -102,59 +102,10 @@ TEST_F(HostSmokeTest, ImportDestinationDialogReturnsOneAfterCancel) {
 
 // ---- the host program ---------------------------------------------------------
 
-struct HostResult {
-    DWORD exitCode = 0xFFFFFFFF;
-    std::string output;  // stdout and stderr together
-};
-
 // Runs VordaHost.exe from this program's folder with arguments and collects
-// what it prints. The child inherits the fixture's environment. A host that
-// has not ended after a minute (a window nobody closes) is ended.
-HostResult RunHost(const std::string& arguments) {
-    HostResult result;
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, sizeof self);
-    std::string exe = self;
-    exe = exe.substr(0, exe.find_last_of('\\')) + "\\VordaHost.exe";
-    std::string commandLine = "\"" + exe + "\" " + arguments;
-
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr;
-    HANDLE writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return result;
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    PROCESS_INFORMATION process = {};
-    const BOOL started = CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0,
-                                        nullptr, nullptr, &startup, &process);
-    CloseHandle(writeEnd);
-    if (started) {
-        // The host prints far less than the pipe holds, so it never blocks.
-        if (WaitForSingleObject(process.hProcess, 60000) == WAIT_TIMEOUT) {
-            ADD_FAILURE() << "VordaHost " << arguments << " did not end; ending it";
-            TerminateProcess(process.hProcess, 99);
-            WaitForSingleObject(process.hProcess, INFINITE);
-        }
-        GetExitCodeProcess(process.hProcess, &result.exitCode);
-        char chunk[4096];
-        DWORD got = 0;
-        while (ReadFile(readEnd, chunk, sizeof chunk, &got, nullptr) && got > 0)
-            result.output.append(chunk, got);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-    }
-    CloseHandle(readEnd);
-    // Line ends as the console gives them do not matter here.
-    std::string text;
-    for (char c : result.output)
-        if (c != '\r') text += c;
-    result.output = text;
-    return result;
+// what it prints.
+testsupport::ProgramRun RunHost(const std::string& arguments) {
+    return testsupport::RunProgram("VordaHost.exe", arguments);
 }
 
 struct CommandLineCase {
@@ -173,7 +124,7 @@ TEST_P(HostCommandLineTest, ChecksItsArgumentsAndPrintsWhatComesBack) {
     std::string arguments = c.arguments;
     const size_t at = arguments.find("@260@");
     if (at != std::string::npos) arguments.replace(at, 5, std::string(260, 'a'));
-    const HostResult run = RunHost(arguments);
+    const testsupport::ProgramRun run = RunHost(arguments);
     EXPECT_EQ(c.exitCode, run.exitCode) << run.output;
     EXPECT_NE(std::string::npos, run.output.find(c.output)) << run.output;
 }
@@ -199,7 +150,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(HostSmokeTest, HostCapturesEveryTabOfEveryModeAndTheImportDialog) {
     const std::string shots = temp / "shots";
     ASSERT_TRUE(testsupport::MakeFolder(shots));
-    const HostResult run = RunHost("--screenshots \"" + shots + "\" \"" + libRoot + "\"");
+    const testsupport::ProgramRun run =
+        RunHost("--screenshots \"" + shots + "\" \"" + libRoot + "\"");
     EXPECT_EQ(0u, run.exitCode) << run.output;
     for (const char* name : {"0-0", "1-0", "1-1", "1-2", "1-3", "2-0", "2-1", "lumora"}) {
         const std::string file = shots + "\\" + name + ".bmp";
