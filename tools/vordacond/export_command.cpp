@@ -6,6 +6,7 @@
 
 #include "base/paths.h"
 #include "base/text.h"
+#include "conditions/condition_format.h"
 #include "conditions/condition_io.h"
 #include "tools/vordacond/commands.h"
 #include "tools/vordacond/installation.h"
@@ -16,7 +17,8 @@ namespace {
 
 struct Planned {
     ConditionEntry entry;
-    std::string target;  // the file in the export folder
+    std::string fileName;  // prefix letter, name and ".INI"
+    std::string target;    // that file in the export folder
 };
 
 // The file of a condition in force whose own file is gone: written from its
@@ -57,9 +59,8 @@ int RunExport(const Arguments& args, const std::string& folder) {
         for (const ConditionEntry& e : ListCatalogue(kind, folder)) {
             if (e.inForce && recorded) manifest.inForce[kind] = e.name;
             if (e.isTemplate) continue;  // the string table makes them anew
-            const size_t slash = e.path.find_last_of('\\');
-            const std::string fileName = e.path.substr(slash == std::string::npos ? 0 : slash + 1);
-            plan.push_back({e, std::string(out) + "\\" + fileName});
+            const std::string fileName = KindPrefix(kind) + e.name + ".INI";
+            plan.push_back({e, fileName, std::string(out) + "\\" + fileName});
         }
     }
 
@@ -86,8 +87,7 @@ int RunExport(const Arguments& args, const std::string& folder) {
             PrintError("VordaCond: could not write " + p.target + "; the export is incomplete");
             return kExitFindings;
         }
-        const size_t slash = p.target.find_last_of('\\');
-        manifest.files.push_back({p.target.substr(slash + 1), FileSize(p.target)});
+        manifest.files.push_back({p.fileName, FileSize(p.target)});
         if (args.json)
             json.BeginObject()
                 .Member("kind", std::string(KindName(p.entry.kind)))
