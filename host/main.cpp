@@ -8,8 +8,10 @@
 //       LumoraLConfigSet; prints its result.
 //   VordaHost.exe --screenshots DIR [PATH1 [PATH2 [PATH3]]]
 //       opens modes 0, 1, 2 and the import-destination dialog in turn,
-//       captures every tab to DIR\<mode>-<tab>.bmp and the dialog to
-//       DIR\lumora.bmp, cancels each, and prints the files written.
+//       captures every tab to DIR\<mode>-<tab>.bmp, the dialog to
+//       DIR\lumora.bmp and the condition pages' dialogs and lists to
+//       DIR\1-<tab>-<what>.bmp (see screenshots.h), backs out of each, and
+//       prints the files written.
 #include <windows.h>
 
 #include <commctrl.h>

@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 
 #include "host/robot/robot.h"
+#include "resources/resource.h"
 
 namespace host {
 
@@ -22,36 +24,145 @@ void CopyPath(char* buffer, const std::string& path) {
     path.copy(buffer, MAX_PATH - 1);
 }
 
-void CaptureEveryTab(robot::Robot& r, int mode, const std::string& folder,
-                     std::vector<std::string>& files) {
-    HWND sheet = r.WaitForSheet();
-    const int tabs = r.TabCount(sheet);
-    for (int tab = 0; tab < tabs; ++tab) {
-        if (r.CurrentTab(sheet) != tab && !r.SelectTab(sheet, tab)) {
-            ReportToStderr("mode " + std::to_string(mode) + ": the sheet refused to show tab " +
-                           std::to_string(tab));
-            continue;
-        }
-        const std::string file =
-            folder + "\\" + std::to_string(mode) + "-" + std::to_string(tab) + ".bmp";
-        r.Capture(sheet, file);
+const char kNameDialogTitle[] = "Specification of configuration name";
+const char kPreviewTitle[] = "Preview-";
+
+// The controls of a condition page that the tour uses, by tab in mode 1.
+struct ConditionTab {
+    int tab;
+    int conditionCombo;
+    int previewButton;
+    int templateRow;  // the template whose preview is shown (row 0 is template 1)
+};
+const ConditionTab kConditionTabs[] = {
+    {0, IDC_SCAN_CONDITION, IDC_SCAN_PREVIEW, 0},
+    {1, IDC_FAXRX_CONDITION, IDC_FAXRX_PREVIEW, 1},
+    {2, IDC_FAXTX_CONDITION, IDC_FAXTX_PREVIEW, 2},
+};
+
+// What every picture needs: the module, where the files go, the LibRoot
+// folders, and the list of files written.
+struct Tour {
+    const OptionsModule& module;
+    const std::string& folder;
+    const std::string (&paths)[3];
+    std::vector<std::string>& files;
+
+    // Opens the options sheet in mode and runs script on it.
+    void OnSheet(int mode, const std::function<void(robot::Robot&, HWND sheet)>& script) const {
+        char path1[MAX_PATH], path2[MAX_PATH], path3[MAX_PATH];
+        CopyPath(path1, paths[0]);
+        CopyPath(path2, mode == 0 ? std::string() : paths[1]);
+        CopyPath(path3, mode == 0 ? std::string() : paths[2]);
+        int index = 0;
+        int show = 0;
+        robot::Run([&] { return module.configSet(mode, path1, path2, path3, &index, &show); },
+                   [&](robot::Robot& r) { script(r, r.WaitForSheet()); });
+    }
+
+    // Captures window (with the windows of above over it) to <name>.bmp.
+    void Shoot(robot::Robot& r, HWND window, const std::string& name,
+               const std::vector<HWND>& above = {}) const {
+        const std::string file = folder + "\\" + name + ".bmp";
+        r.Capture(window, file, above);
         files.push_back(file);
     }
+};
+
+// Cancels the sheet: nothing of what the picture needed is written.
+void BackOut(robot::Robot& r, HWND sheet) {
     r.PressCancel(sheet);
     r.WaitCallReturned();
 }
 
-void CaptureImportDialog(robot::Robot& r, const std::string& folder,
-                         std::vector<std::string>& files) {
-    HWND dialog = r.WaitForActiveWindow();
-    const std::string file = folder + "\\lumora.bmp";
-    r.Capture(dialog, file);
-    files.push_back(file);
-    if (r.HasItem(dialog, IDCANCEL) && r.IsVisible(dialog, IDCANCEL))
+// <mode>-<tab> for every tab of the sheet in mode.
+void CaptureEveryTab(const Tour& tour, int mode) {
+    tour.OnSheet(mode, [&](robot::Robot& r, HWND sheet) {
+        const int tabs = r.TabCount(sheet);
+        for (int tab = 0; tab < tabs; ++tab) {
+            if (r.CurrentTab(sheet) != tab && !r.SelectTab(sheet, tab)) {
+                ReportToStderr("mode " + std::to_string(mode) + ": the sheet refused to show tab " +
+                               std::to_string(tab));
+                continue;
+            }
+            tour.Shoot(r, sheet, std::to_string(mode) + "-" + std::to_string(tab));
+        }
+        BackOut(r, sheet);
+    });
+}
+
+// 1-0-binders: the scanner page with its Binder list dropped down: the
+// naming choices, then the binders of the chosen cabinet.
+void CaptureBinderList(const Tour& tour) {
+    tour.OnSheet(1, [&](robot::Robot& r, HWND sheet) {
+        HWND page = r.CurrentPage(sheet);
+        HWND list = r.ShowDropDown(page, IDC_SCAN_BINDER, true);
+        tour.Shoot(r, sheet, "1-0-binders", {list});
+        r.ShowDropDown(page, IDC_SCAN_BINDER, false);
+        BackOut(r, sheet);
+    });
+}
+
+// 1-0-name: the other sort position and Apply: the page asks for the name
+// to save the changed condition under. The dialog is cancelled.
+void CaptureNameDialog(const Tour& tour) {
+    tour.OnSheet(1, [&](robot::Robot& r, HWND sheet) {
+        HWND page = r.CurrentPage(sheet);
+        r.Click(page, r.IsChecked(page, IDC_SCAN_POSITION_NEXT) ? IDC_SCAN_POSITION_PREVIOUS
+                                                                : IDC_SCAN_POSITION_NEXT);
+        r.PressApply(sheet);
+        HWND dialog = r.WaitForDialog(sheet, kNameDialogTitle);
+        tour.Shoot(r, sheet, "1-0-name", {dialog});
         r.Click(dialog, IDCANCEL);
-    else
-        r.CancelAll(r.timeoutMs());
-    r.WaitCallReturned();
+        r.WaitGone(dialog);
+        BackOut(r, sheet);
+    });
+}
+
+// 1-0-rule: binder and index both named by the date: Apply shows the rule
+// that two layers cannot take the same related information.
+void CaptureLayerRule(const Tour& tour) {
+    tour.OnSheet(1, [&](robot::Robot& r, HWND sheet) {
+        HWND page = r.CurrentPage(sheet);
+        r.SelectRow(page, IDC_SCAN_BINDER, "D: Date");
+        r.SelectRow(page, IDC_SCAN_INDEX, "D: Date");
+        r.PressApply(sheet);
+        const robot::MessageBoxInfo box = r.WaitForMessageBox(page);
+        tour.Shoot(r, sheet, "1-0-rule", {box.window});
+        r.Answer(box, IDOK);
+        BackOut(r, sheet);
+    });
+}
+
+// 1-<tab>-preview: a template chosen on the page and its Preview.
+void CapturePreview(const Tour& tour, const ConditionTab& page) {
+    tour.OnSheet(1, [&](robot::Robot& r, HWND sheet) {
+        if (r.CurrentTab(sheet) != page.tab && !r.SelectTab(sheet, page.tab))
+            r.Fail("the sheet refused to show tab " + std::to_string(page.tab));
+        HWND shown = r.CurrentPage(sheet);
+        r.SelectRow(shown, page.conditionCombo, page.templateRow);
+        const std::string name = r.Rows(shown, page.conditionCombo)[page.templateRow];
+        r.Click(shown, page.previewButton);
+        HWND preview = r.WaitForWindowTitled(kPreviewTitle + name);
+        tour.Shoot(r, preview, "1-" + std::to_string(page.tab) + "-preview");
+        r.Click(preview, IDOK);
+        r.WaitGone(preview);
+        BackOut(r, sheet);
+    });
+}
+
+// lumora: the import-destination dialog on its own.
+void CaptureImportDialog(const Tour& tour) {
+    robot::Run([&] { return tour.module.lumoraConfigSet(); },
+               [&](robot::Robot& r) {
+                   HWND dialog = r.WaitForActiveWindow();
+                   tour.Shoot(r, dialog, "lumora");
+                   if (r.HasItem(dialog, IDCANCEL) && r.IsVisible(dialog, IDCANCEL))
+                       r.Click(dialog, IDCANCEL);
+                   else
+                       r.CancelAll(r.timeoutMs());
+                   r.WaitCallReturned();
+               });
 }
 
 }  // namespace
@@ -63,18 +174,13 @@ bool TakeScreenshots(const OptionsModule& module, const std::string& folder,
     robot::SetFailureHooks(hooks);
     g_failed = false;
 
-    for (int mode = 0; mode <= 2; ++mode) {
-        char path1[MAX_PATH], path2[MAX_PATH], path3[MAX_PATH];
-        CopyPath(path1, paths[0]);
-        CopyPath(path2, mode == 0 ? std::string() : paths[1]);
-        CopyPath(path3, mode == 0 ? std::string() : paths[2]);
-        int index = 0;
-        int show = 0;
-        robot::Run([&] { return module.configSet(mode, path1, path2, path3, &index, &show); },
-                   [&](robot::Robot& r) { CaptureEveryTab(r, mode, folder, files); });
-    }
-    robot::Run([&] { return module.lumoraConfigSet(); },
-               [&](robot::Robot& r) { CaptureImportDialog(r, folder, files); });
+    const Tour tour{module, folder, paths, files};
+    for (int mode = 0; mode <= 2; ++mode) CaptureEveryTab(tour, mode);
+    CaptureBinderList(tour);
+    CaptureNameDialog(tour);
+    CaptureLayerRule(tour);
+    for (const ConditionTab& page : kConditionTabs) CapturePreview(tour, page);
+    CaptureImportDialog(tour);
     return !g_failed;
 }
 

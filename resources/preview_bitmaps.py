@@ -5,7 +5,8 @@ Each picture (517 x 345 pixels) shows how a template condition files a
 document: on the left a shelf of three binders whose spines carry sample
 names made by the template's binder rule, on the right an open binder whose
 index tabs carry sample names made by its index rule (sticky notes on the
-pages when the note layer is on), and below the layer tree of the template.
+tabs when the note layer is on, on the pages when the template has no index
+tabs), and below the layer tree of the template.
 
 The drawing is done by ImageMagick's `convert`; the result is stored as an
 8-bit, 256-colour, run-length encoded BMP so that each file stays small and
@@ -61,52 +62,76 @@ def line(x0, y0, x1, y1, colour="black", width=1):
     return ["-stroke", colour, "-strokewidth", str(width), "-draw", f"line {x0},{y0} {x1},{y1}"]
 
 
+# The preview dialog shows the picture from about x = 18 and cuts it at about
+# x = 465 (the dialog is narrower than the picture): everything that must be
+# read stays between LEFT and RIGHT.
+LEFT, RIGHT = 24, 456
+
+
+def sticky_note(x, y, time):
+    cmd = rect(x, y, x + 46, y + 19, "#fff27a", "#b0a000")
+    cmd += text(x + 6, y + 14, time, 11)
+    return cmd
+
+
+def callout(x, y, label):
+    """A label box at x, y whose pointer goes down to the item below it."""
+    cmd = rect(x, y, x + 112, y + 17, "#fff8c0", "#a08000")
+    cmd += text(x + 5, y + 13, label, 10)
+    cmd += line(x + 56, y + 17, x + 50, y + 30, "#a08000")
+    return cmd
+
+
 def draw_commands(cabinet, binder_rule, index_rule, notes):
     cmd = []
     # Cabinet heading.
-    cmd += rect(8, 8, 508, 30, "#e8eef6", "#8aa0c0")
-    cmd += text(16, 24, "Cabinet: " + cabinet, 12, font=FONT_BOLD)
+    cmd += rect(LEFT, 8, RIGHT, 30, "#e8eef6", "#8aa0c0")
+    cmd += text(LEFT + 8, 24, "Cabinet: " + cabinet, 12, font=FONT_BOLD)
 
     # Left: shelf with three binders, spines named by the binder rule.
     names, _ = SAMPLES[binder_rule]
-    cmd += text(16, 50, "Binders", 11, "#333333", FONT_BOLD)
+    cmd += text(LEFT + 4, 52, "Binders", 11, "#333333", FONT_BOLD)
     for i, name in enumerate(names):
-        x0 = 22 + i * 70
-        cmd += rect(x0, 60, x0 + 56, 246, BINDER_COLOURS[i], "#202020")
-        cmd += rect(x0 + 8, 70, x0 + 48, 236, "white", "#202020")
-        cmd += ["-font", FONT, "-pointsize", "11", "-fill", "black", "-stroke", "none",
-                "-draw", f"translate {x0 + 32},{228} rotate -90 text 0,0 '{name}'"]
-    cmd += rect(12, 247, 234, 255, "#8b5a2b", "#5a3a1a")
+        x0 = LEFT + 8 + i * 68
+        cmd += rect(x0, 62, x0 + 56, 246, BINDER_COLOURS[i], "#202020")
+        cmd += rect(x0 + 8, 72, x0 + 48, 236, "white", "#202020")
+        cmd += ["-font", FONT, "-pointsize", "12", "-fill", "black", "-stroke", "none",
+                "-draw", f"translate {x0 + 33},{228} rotate -90 text 0,0 '{name}'"]
+    cmd += rect(LEFT, 247, LEFT + 212, 255, "#8b5a2b", "#5a3a1a")
     if binder_rule == "fax-tsi":
-        # Callout: the spine shows the sender's FAX information.
-        cmd += rect(150, 40, 250, 56, "#fff8c0", "#a08000")
-        cmd += text(155, 52, "Sender information", 9)
-        cmd += line(200, 56, 192, 80, "#a08000")
+        cmd += callout(LEFT + 100, 36, "Sender information")
 
     # Right: an open binder with index tabs named by the index rule.
-    cmd += text(262, 50, "Open binder", 11, "#333333", FONT_BOLD)
-    cmd += rect(262, 60, 436, 246, "#f4f4f4", "#202020")
-    cmd += line(349, 60, 349, 246, "#606060", 2)
-    for ring_y in (90, 153, 216):
+    bx0, bx1, spine = 246, 376, 310
+    cmd += text(bx0, 52, "Open binder", 11, "#333333", FONT_BOLD)
+    cmd += rect(bx0, 62, bx1, 246, "#f4f4f4", "#202020")
+    cmd += line(spine, 62, spine, 246, "#606060", 2)
+    for ring_y in (92, 154, 216):
         cmd += ["-fill", "none", "-stroke", "#707070", "-strokewidth", "2",
-                "-draw", f"circle 349,{ring_y} 355,{ring_y}"]
+                "-draw", f"circle {spine},{ring_y} {spine + 6},{ring_y}"]
     # Document pages.
     for k in range(3):
-        cmd += rect(360 + k * 4, 72 + k * 4, 418 + k * 4, 160 + k * 4, "white", "#909090")
+        cmd += rect(320 + k * 4, 74 + k * 4, 362 + k * 4, 150 + k * 4, "white", "#909090")
     for k in range(5):
-        cmd += line(366, 190 + k * 9, 426, 190 + k * 9, "#b0b0b0")
+        cmd += line(322, 184 + k * 9, 368, 184 + k * 9, "#b0b0b0")
+    times = ["09:30", "13:05", "17:45"]
     if index_rule:
         tabs, _ = SAMPLES[index_rule]
         for i, name in enumerate(tabs):
-            y0 = 68 + i * 58
-            cmd += rect(436, y0, 510, y0 + 46, ["#f7c6c6", "#c6e0f7", "#d4f0c0"][i], "#202020")
-            cmd += text(441, y0 + 27, name, 8)
+            y0 = 66 + i * 60
+            cmd += rect(bx1, y0, RIGHT, y0 + 54, ["#f7c6c6", "#c6e0f7", "#d4f0c0"][i], "#202020")
+            cmd += text(bx1 + 5, y0 + 17, name, 10)
+            if notes:
+                cmd += sticky_note(bx1 + 14, y0 + 28, times[i])
+        if index_rule == "fax-tsi":
+            cmd += callout(RIGHT - 112, 36, "Sender information")
     else:
-        cmd += text(272, 240, "(no index tabs)", 10, "#606060")
-    if notes:
-        for i, (x, y) in enumerate(((272, 80), (290, 130), (276, 180))):
-            cmd += rect(x, y, x + 50, y + 24, "#fff27a", "#b0a000")
-            cmd += text(x + 7, y + 16, ["09:30", "13:05", "17:45"][i], 10)
+        cmd += text(bx1 + 6, 150, "(no index", 10, "#606060")
+        cmd += text(bx1 + 6, 164, "tabs)", 10, "#606060")
+        if notes:
+            # Without tabs the notes stick on the filed documents.
+            for i, (x, y) in enumerate(((256, 80), (262, 130), (256, 180))):
+                cmd += sticky_note(x, y, times[i])
     # Below: the layer tree of the template.
     _, binder_caption = SAMPLES[binder_rule]
     layers = [("Library", "Default Library"), ("Cabinet", cabinet), ("Binder", binder_caption)]
@@ -114,14 +139,14 @@ def draw_commands(cabinet, binder_rule, index_rule, notes):
         layers.append(("Index", SAMPLES[index_rule][1]))
     if notes:
         layers.append(("Note", "Time"))
-    cmd += rect(8, 264, 508, 336, "#fafafa", "#c0c0c0")
+    cmd += rect(LEFT, 262, RIGHT, 336, "#fafafa", "#c0c0c0")
     for depth, (layer, rule) in enumerate(layers):
-        x = 16 + depth * 22
-        y = 278 + depth * 13
+        x = LEFT + 8 + depth * 22
+        y = 276 + depth * 13
         if depth:
-            cmd += line(x - 14, y - 13, x - 14, y - 4, "#808080")
+            cmd += line(x - 14, y - 11, x - 14, y - 4, "#808080")
             cmd += line(x - 14, y - 4, x - 4, y - 4, "#808080")
-        cmd += text(x, y, f"{layer}: {rule}", 10)
+        cmd += text(x, y, f"{layer}: {rule}", 11)
     return cmd
 
 
@@ -130,7 +155,7 @@ def render(cabinet, binder_rule, index_rule, notes):
     args = ["convert", "-size", f"{WIDTH}x{HEIGHT}", "xc:white"]
     args += draw_commands(cabinet, binder_rule, index_rule, notes)
     # Few colours keep the run-length encoding short.
-    args += ["+dither", "-colors", "48", "-depth", "8", "ppm:-"]
+    args += ["+dither", "-colors", "96", "-depth", "8", "ppm:-"]
     data = subprocess.run(args, check=True, stdout=subprocess.PIPE).stdout
     # P6 header: magic, width, height, maxval, then RGB bytes.
     fields, pos = [], 0

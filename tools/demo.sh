@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds the module and the host program, lays out the sample installation
-# (an application folder with its settings and a LibRoot folder with
-# libraries, cabinets and binders) under build/sample, and then
+# (an application folder with its settings and sort conditions, and a LibRoot
+# folder with libraries, cabinets and binders) under build/sample, and then
 #   - with a display ($DISPLAY set): opens the options sheet in mode 1 on it;
-#   - without one: starts a virtual X server, opens every mode of the sheet
-#     and the import-destination dialog, captures every tab, and writes the
-#     pictures as PNG files to build/screenshots/.
+#   - without one: starts a virtual X server, opens every mode of the sheet,
+#     the condition pages' dialogs and the import-destination dialog,
+#     captures them, backs out of each, and writes the pictures as PNG files
+#     to build/screenshots/ (it fails when the sample was changed).
 #   usage: tools/demo.sh [build-folder]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -60,7 +61,9 @@ rm -rf "$sample"
 cp -r "$root/host/sample" "$sample"
 mkdir -p "$sample/WorkArea"
 sample_win=$(winpath "$sample")
-for ini in "$sample/App/Vorda.ini" "$sample/App/VordaCommon.ini"; do
+# The settings, the common INI and DIVSET.ini (the conditions in force) hold
+# full paths into the sample.
+for ini in "$sample/App/Vorda.ini" "$sample/App/VordaCommon.ini" "$sample/App/DIVSET.ini"; do
     sed -i "s|@SAMPLE@|${sample_win//\\/\\\\}|g" "$ini"
 done
 wine reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\VordaMonoTavo.exe' \
@@ -79,9 +82,17 @@ fi
 shots="$build/screenshots"
 rm -rf "$shots"
 mkdir -p "$shots/bmp"
+# The tour backs out of every window: the sample must come out unchanged.
+sample_files() { (cd "$sample" && find . -type f -print0 | sort -z | xargs -0 md5sum); }
+before=$(sample_files)
 echo "demo: capturing every window on display $DISPLAY"
 status=0
 wine "$host" --screenshots "$(winpath "$shots/bmp")" "$libroot_win" || status=$?
+if [ "$(sample_files)" != "$before" ]; then
+    echo "demo: the tour changed files of the sample setup:" >&2
+    diff <(echo "$before") <(sample_files) >&2 || true
+    [ $status -ne 0 ] || status=3
+fi
 
 for bmp in "$shots"/bmp/*.bmp; do
     [ -e "$bmp" ] || continue

@@ -7,7 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${1:-$root/build}")
 
-packages=(cmake mingw-w64 wine wine64 xvfb xdotool imagemagick googletest locales clang-format)
+packages=(cmake mingw-w64 wine wine64 fonts-wine xvfb xdotool imagemagick googletest locales clang-format)
 missing=()
 sudo_cmd=""
 [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
@@ -32,3 +32,5 @@ mkdir -p "$build"
 source "$root/tools/wine-env.sh" "$build"
 make_prefix "$WINEPREFIX_NULL" null
 make_prefix "$WINEPREFIX_X11" x11
+# The pictures need the fonts the window frames are drawn with.
+install_wine_fonts "$WINEPREFIX_X11"

@@ -22,3 +22,17 @@ make_prefix() {
     WINEPREFIX="$prefix" wineboot -i >/dev/null 2>&1 || true
     WINEPREFIX="$prefix" wineserver -w
 }
+
+# install_wine_fonts FOLDER: copies Wine's own fonts (package fonts-wine) into
+# the prefix's C:\windows\Fonts. Wine would read them from its data folder,
+# but Debian's wine64 finds that folder as /usr/lib/wine/../../share/wine, and
+# the ".." in that path makes every font file there unreadable to Wine; the
+# prefix is left without Marlett (the glyphs of the caption buttons, drawn as
+# letters without it), Tahoma and the "MS Sans Serif" bitmap fonts. Files
+# already there stay, so running it again changes nothing.
+install_wine_fonts() {
+    local fonts="$1/drive_c/windows/Fonts" source=/usr/share/wine/fonts
+    [ -d "$source" ] || return 0
+    mkdir -p "$fonts"
+    cp -n "$source"/*.ttf "$source"/*.fon "$fonts"/ 2>/dev/null || true
+}

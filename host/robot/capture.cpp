@@ -1,13 +1,44 @@
 // Window pictures: a BitBlt from the window's DC into a DIB section, written
 // as a bottom-up 24-bit BMP file. It reads what the window surface holds, so
-// it works under the null graphics driver as well as on a real display.
+// it works under the null graphics driver as well as on a real display. A
+// window that stands over another (a dropped list, a message box) has a
+// surface of its own: it is copied in from its own DC at its place, and the
+// picture grows to hold it; what no window covers is left in the desktop
+// colour.
 #include "host/robot/robot.h"
 
 namespace robot {
 
-bool CaptureWindow(HWND window, const std::string& bmpPath) {
+namespace {
+
+// Copies what each window of above shows into memory, whose top left corner
+// stands for the point origin of the screen.
+bool DrawAbove(HDC memory, POINT origin, const std::vector<HWND>& above) {
+    for (HWND window : above) {
+        RECT rect = {};
+        if (!GetWindowRect(window, &rect)) return false;
+        HDC source = GetWindowDC(window);
+        if (!source) return false;
+        const bool ok =
+            BitBlt(memory, rect.left - origin.x, rect.top - origin.y, rect.right - rect.left,
+                   rect.bottom - rect.top, source, 0, 0, SRCCOPY) != 0;
+        ReleaseDC(window, source);
+        if (!ok) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool CaptureWindow(HWND window, const std::string& bmpPath, const std::vector<HWND>& above) {
     RECT rect = {};
     if (!GetWindowRect(window, &rect)) return false;
+    const RECT own = rect;
+    for (HWND over : above) {
+        RECT overRect = {};
+        if (!GetWindowRect(over, &overRect)) return false;
+        UnionRect(&rect, &rect, &overRect);
+    }
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return false;
@@ -31,7 +62,11 @@ bool CaptureWindow(HWND window, const std::string& bmpPath) {
     bool ok = memory && bitmap && bits;
     if (ok) {
         HGDIOBJ old = SelectObject(memory, bitmap);
-        ok = BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY) != 0;
+        const RECT all = {0, 0, width, height};
+        FillRect(memory, &all, GetSysColorBrush(COLOR_DESKTOP));
+        ok = BitBlt(memory, own.left - rect.left, own.top - rect.top, own.right - own.left,
+                    own.bottom - own.top, source, 0, 0, SRCCOPY) != 0 &&
+             DrawAbove(memory, POINT{rect.left, rect.top}, above);
         GdiFlush();
         SelectObject(memory, old);
     }
@@ -62,14 +97,18 @@ bool CaptureWindow(HWND window, const std::string& bmpPath) {
     return ok;
 }
 
-void Robot::Capture(HWND window, const std::string& bmpPath) {
+void Robot::Capture(HWND window, const std::string& bmpPath, const std::vector<HWND>& above) {
     // Paint on the UI thread first: a posted marker is handled before the
     // low-priority WM_PAINT, so waiting for idle alone would not do.
-    RunOnUiThread([window] {
+    RunOnUiThread([&] {
         RedrawWindow(window, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        for (HWND over : above) {
+            RedrawWindow(over, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        }
     });
-    if (!CaptureWindow(window, bmpPath))
+    if (!CaptureWindow(window, bmpPath, above))
         Fail("could not capture " + Describe(window) + " to " + bmpPath);
 }
 

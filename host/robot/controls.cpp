@@ -154,6 +154,20 @@ int Robot::SelectedRow(HWND dialog, int id) {
     return static_cast<int>(Send(Item(dialog, id), CB_GETCURSEL, 0, 0));
 }
 
+HWND Robot::ShowDropDown(HWND dialog, int id, bool show) {
+    HWND combo = Item(dialog, id);
+    const std::string what = "combo box " + std::to_string(id);
+    if (!IsWindowVisible(combo)) Fail(what + " is hidden");
+    if (!IsWindowEnabled(combo)) Fail(what + " is disabled");
+    Send(combo, CB_SHOWDROPDOWN, show ? TRUE : FALSE, 0);
+    WaitIdle();
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetComboBoxInfo(combo, &info) || !info.hwndList) Fail(what + " has no list");
+    if (show && !IsWindowVisible(info.hwndList)) Fail("the list of " + what + " did not drop down");
+    return info.hwndList;
+}
+
 std::vector<std::string> Robot::ListRows(HWND dialog, int id) {
     HWND list = Item(dialog, id);
     std::vector<std::string> rows;

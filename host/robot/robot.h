@@ -200,6 +200,9 @@ public:
     void SetComboText(HWND dialog, int id, const std::string& text);
     std::vector<std::string> Rows(HWND dialog, int id);
     int SelectedRow(HWND dialog, int id);  // CB_ERR (-1) when none
+    // Drops the list of a combo box down (CB_SHOWDROPDOWN) or closes it, then
+    // WaitIdle; returns the list window (a failure when it did not open).
+    HWND ShowDropDown(HWND dialog, int id, bool show);
     // List boxes: rows, selection (LB_SETCURSEL + posted LBN_SELCHANGE).
     std::vector<std::string> ListRows(HWND dialog, int id);
     int ListSelectedRow(HWND dialog, int id);
@@ -225,8 +228,10 @@ public:
     void SelectBrowserFolder(HWND browser, const std::string& path);
 
     // ---- pictures ----------------------------------------------------------
-    // Repaints the window and writes what it shows to a 24-bit BMP file.
-    void Capture(HWND window, const std::string& bmpPath);
+    // Repaints the window and writes what it shows to a 24-bit BMP file,
+    // with the windows of above (a message box, a dropped list) drawn over
+    // it where they stand on the screen; the picture grows to hold them.
+    void Capture(HWND window, const std::string& bmpPath, const std::vector<HWND>& above = {});
 
     // Cancels every window of the UI thread (message boxes, dialogs, the
     // sheet) until the call returns or the timeout passes; true when the
@@ -246,9 +251,10 @@ private:
     DWORD timeoutMs_;
 };
 
-// Writes what window shows to a 24-bit BMP file (BitBlt from its window DC
-// into a DIB section). Works from any thread of the process.
-bool CaptureWindow(HWND window, const std::string& bmpPath);
+// Writes what window shows, and over it what the windows of above show, to a
+// 24-bit BMP file (BitBlt from each window DC into one DIB section). Works
+// from any thread of the process.
+bool CaptureWindow(HWND window, const std::string& bmpPath, const std::vector<HWND>& above = {});
 
 namespace detail {
 // Runs call on this thread and script on a robot thread (see Run).

@@ -147,13 +147,15 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(info.param.name);
     });
 
-TEST_F(HostSmokeTest, HostCapturesEveryTabOfEveryModeAndTheImportDialog) {
+TEST_F(HostSmokeTest, HostCapturesEveryTabOfEveryModeTheConditionDialogsAndTheImportDialog) {
     const std::string shots = temp / "shots";
     ASSERT_TRUE(testsupport::MakeFolder(shots));
     const testsupport::ProgramRun run =
         RunHost("--screenshots \"" + shots + "\" \"" + libRoot + "\"");
     EXPECT_EQ(0u, run.exitCode) << run.output;
-    for (const char* name : {"0-0", "1-0", "1-1", "1-2", "1-3", "2-0", "2-1", "lumora"}) {
+    for (const char* name :
+         {"0-0", "1-0", "1-1", "1-2", "1-3", "2-0", "2-1", "1-0-binders", "1-0-name", "1-0-rule",
+          "1-0-preview", "1-1-preview", "1-2-preview", "lumora"}) {
         const std::string file = shots + "\\" + name + ".bmp";
         EXPECT_EQ("BM", testsupport::ReadFileBytes(file).substr(0, 2)) << file;
         EXPECT_NE(std::string::npos, run.output.find(file)) << run.output;
