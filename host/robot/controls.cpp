@@ -131,9 +131,19 @@ void Robot::SetComboText(HWND dialog, int id, const std::string& text) {
     const std::string what = "combo box " + std::to_string(id);
     if (!IsWindowVisible(combo)) Fail(what + " is hidden");
     if (!IsWindowEnabled(combo)) Fail(what + " is disabled");
-    Send(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    PostMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_EDITCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
+    // Typed over the whole text of the box's edit, as a user types: the box
+    // then moves its selection to the row the text begins (none when no row
+    // does) and tells its parent with CBN_EDITCHANGE itself. (WM_SETTEXT on
+    // an edit inside a combo box sends no notification.)
+    HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr);
+    if (edit != nullptr) {
+        Send(edit, EM_SETSEL, 0, -1);
+        Send(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    } else {
+        Send(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        PostMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_EDITCHANGE),
+                     reinterpret_cast<LPARAM>(combo));
+    }
     WaitIdle();
 }
 

@@ -195,8 +195,9 @@ public:
     void SelectRow(HWND dialog, int id, int row);
     // The row with exactly that text (a failure when there is none).
     void SelectRow(HWND dialog, int id, const std::string& text);
-    // WM_SETTEXT on a drop-down combo box and the CBN_EDITCHANGE it would
-    // send for typing, then WaitIdle.
+    // Types text over the whole text of a drop-down combo box's edit (the
+    // box updates its selection and sends CBN_EDITCHANGE as for typing),
+    // then WaitIdle.
     void SetComboText(HWND dialog, int id, const std::string& text);
     std::vector<std::string> Rows(HWND dialog, int id);
     int SelectedRow(HWND dialog, int id);  // CB_ERR (-1) when none
