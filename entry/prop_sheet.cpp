@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/folder_probe.h"
 #include "base/help.h"
 #include "base/messages.h"
 #include "base/module_state.h"
@@ -57,9 +58,7 @@ CPropSheet::CPropSheet(const char* caption, HWND owner, UINT firstTab, int mode,
     m_lumoraPage.fields.destination = destination;
 
     if (m_mode == kSortConditions) {
-        const char* current = paths[CurrentRootSlot(currentRootIndex)];
-        ConditionPage* conditionPages[] = {&m_scanPage, &m_faxPage, &m_sndFaxPage};
-        for (ConditionPage* page : conditionPages) CopyPath(page->libRootPath, current);
+        SetConditionRoot(paths[CurrentRootSlot(currentRootIndex)]);
         AddPage(&m_scanPage);
         AddPage(&m_faxPage);
         AddPage(&m_sndFaxPage);
@@ -158,13 +157,19 @@ int CPropSheet::CommitSortConditions() {
     if (!m_generalPage.FinishRoots(m_hWnd)) return 0;
 
     // The condition pages start afresh on the current root.
-    const int slot = CurrentRootSlot(roots.currentRoot);
+    SetConditionRoot(roots.path[CurrentRootSlot(roots.currentRoot)]);
     ConditionPage* conditionPages[] = {&m_scanPage, &m_faxPage, &m_sndFaxPage};
-    for (ConditionPage* page : conditionPages) {
-        CopyPath(page->libRootPath, roots.path[slot]);
-        page->Restart();
-    }
+    for (ConditionPage* page : conditionPages) page->Restart();
     return 1;
+}
+
+// Hands the current LibRoot to the condition pages. A root that does not
+// answer in time (a network share that is down) is handed on as none: the
+// pages then list only their naming choices instead of waiting on it.
+void CPropSheet::SetConditionRoot(const char* root) {
+    const char* answering = FolderAnswers(root, kFolderProbeMilliseconds) ? root : "";
+    ConditionPage* conditionPages[] = {&m_scanPage, &m_faxPage, &m_sndFaxPage};
+    for (ConditionPage* page : conditionPages) CopyPath(page->libRootPath, answering);
 }
 
 int CPropSheet::CommitLibRootAndImport(bool apply) {

@@ -50,4 +50,5 @@ private:
     // Activates the three condition pages once, arming their leave checks,
     // and picks the tab to show.
     void StartConditionPages();
+    void SetConditionRoot(const char* root);
 };

@@ -128,6 +128,12 @@ int ConditionPage::SelectConditionName(const char* name) {
 }
 
 int ConditionPage::FillLibraryCombo() {
+    if (libRootPath[0] == '\0') {
+        // No LibRoot that answers: the layer names can only be typed.
+        ::SendDlgItemMessageA(m_hWnd, family.layerCombos[kLayerLibrary], CB_RESETCONTENT, 0, 0);
+        m_libraryNumbers.clear();
+        return 1;
+    }
     char iniPath[MAX_PATH];
     MakeFolderIniPath(libRootPath, iniPath);
     return FillComboFromNameList(m_hWnd, family.layerCombos[kLayerLibrary], iniPath,

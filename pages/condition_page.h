@@ -44,10 +44,11 @@ public:
     void Restart();
 
     const ConditionFamily& family;
-    char libRootPath[MAX_PATH] = {};  // the current LibRoot folder, set by the sheet
-    int savedOrDeleted = 0;           // set by the apply step and by Delete; read by the caller
-    int checkArmed = 0;               // set by the sheet once its start-up activations are over
-    int checkFailed = 0;              // the last leave check failed
+    // The current LibRoot folder, set by the sheet; empty when none answers.
+    char libRootPath[MAX_PATH] = {};
+    int savedOrDeleted = 0;  // set by the apply step and by Delete; read by the caller
+    int checkArmed = 0;      // set by the sheet once its start-up activations are over
+    int checkFailed = 0;     // the last leave check failed
 
 protected:
     BOOL OnInitDialog() override;

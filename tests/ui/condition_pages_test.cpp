@@ -246,6 +246,22 @@ TEST_F(ConditionPageTest, LibraryCabinetAndBinderListsCascade) {
     });
 }
 
+// A LibRoot that is missing or on a share that does not answer: the sheet
+// opens all the same, with only the naming choices listed.
+TEST_F(ConditionPageTest, ALibRootThatDoesNotAnswerListsOnlyTheChoices) {
+    for (const char* root : {"C:\\no such folder", "\\\\no-such-host.invalid\\share"}) {
+        SCOPED_TRACE(root);
+        ConfigArgs args(1, root);
+        ConfigSet(args, [&](robot::Robot& r) {
+            HWND sheet = r.WaitForSheet();
+            HWND page = r.Page(sheet, 0);
+            EXPECT_TRUE(r.Rows(page, kScanner.combos[kLibrary]).empty());
+            EXPECT_EQ((Rows{"B: Button Name", "D: Date"}), r.Rows(page, kScanner.combos[kBinder]));
+            r.PressCancel(sheet);
+        });
+    }
+}
+
 // ---- editing ----------------------------------------------------------------------
 
 TEST_F(ConditionPageTest, EditsMarkThePageModifiedUnlessTheyRestoreTheStoredValue) {
