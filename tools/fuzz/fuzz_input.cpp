@@ -10,6 +10,7 @@
 #include "conditions/condition_io.h"
 #include "libroot/library_tree.h"
 #include "libroot/link_folders.h"
+#include "pages/condition_helpers.h"
 #include "resources/resource.h"
 #include "siblings/vorda_cnv.h"
 #include "siblings/vorda_common.h"
@@ -56,9 +57,6 @@ const TreeFile kTree[] = {
 const char kLibrary[] = "Invoices#2";
 const char kCabinet[] = "2025#1";
 const int kBinderCount = 4;
-
-const int32_t kLibraryRows = 12;  // the condition pages' rows for libraries
-const int32_t kCabinetRows = 40;  // and for cabinets
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
     for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
@@ -201,61 +199,88 @@ void ReadConditions(int32_t kind, const std::string& app, const std::string& out
     report.Value(Terminated(name.value), "ConditionNameFromPath");
 }
 
-// The folder names a page would open below the "folder.ini" at ini: the
-// shown text of each of the first count entries with its folder number.
-void AddFolderNames(const char* ini, size_t count, std::vector<std::string>* names) {
-    EntryArray entries;
-    ReadFolderEntries(ini, &entries);
-    for (size_t i = 0; i < entries.size() && i < count; ++i) {
-        std::string name = EntryShownText(entries[i]);
-        if (entries[i].hasNumber) name += "#" + std::to_string(entries[i].number);
-        names->push_back(name);
-    }
-    ReleaseEntries(&entries);
-}
-
-// The guards of a filled box's numbers, and a number for every row (a box
-// that was not filled keeps its old rows and is not looked at).
-template <size_t N>
+// The numbers of a filled box: one for every row, each a folder number or
+// -1 (a box that was not filled keeps its old rows and is not looked at).
 void CheckRows(Report& report, HWND dialog, int comboId, int32_t filled,
-               Guarded<int32_t[N]>& numbers, const char* what) {
-    report.Guard(numbers.Intact(), what);
+               const std::vector<int32_t>& numbers, const char* what) {
     if (filled != 1) return;
     const LRESULT rows = SendDlgItemMessageA(dialog, comboId, CB_GETCOUNT, 0, 0);
-    bool good = rows >= 0 && static_cast<size_t>(rows) <= N;
-    for (LRESULT row = 0; good && row < rows; ++row) good = numbers.value[row] >= -1;
+    bool good = rows >= 0 && numbers.size() == static_cast<size_t>(rows);
+    for (int32_t number : numbers) good = good && number >= -1;
     report.Value(good, what);
 }
 
+// The folder name a page opens for a row of a filled box, as the pages form
+// it: the row's text cut to textSize - 1 bytes, then its folder number, in a
+// buffer of nameSize bytes. The bytes past nameSize count as guard bytes too.
+std::string RowFolder(Report& report, HWND dialog, int comboId, LRESULT row,
+                      const std::vector<int32_t>& numbers, size_t textSize, size_t nameSize) {
+    SendDlgItemMessageA(dialog, comboId, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    Guarded<char[MAX_PATH]> name('Z');
+    GetComboText(dialog, comboId, name.value, textSize);
+    if (static_cast<size_t>(row) < numbers.size())
+        AppendFolderNumber(numbers[static_cast<size_t>(row)], name.value, nameSize);
+    bool beyond = true;
+    for (size_t i = nameSize; i < MAX_PATH; ++i) beyond = beyond && name.value[i] == 'Z';
+    report.Guard(name.Intact() && beyond, "GetComboText and AppendFolderNumber");
+    report.Value(std::memchr(name.value, '\0', nameSize) != nullptr,
+                 "GetComboText and AppendFolderNumber");
+    name.value[MAX_PATH - 1] = '\0';
+    return name.value;
+}
+
+// A library as the pages name its folder: to list its cabinets, and (its
+// text cut to the record's library field) to list a cabinet's binders.
+struct LibraryFolder {
+    std::string forCabinets, forBinders;
+};
+
+// The "folder.ini" of the LibRoot folder, of its first libraries and of
+// their first cabinets, listed into the boxes of the page as the pages do;
+// the branch of the tree on disk is always among them.
 void ReadTree(const std::string& libRoot, HWND dialog, Report& report) {
-    const std::string rootIni = libRoot + "\\folder.ini";
-    Guarded<int32_t[kLibraryRows]> libraryNumbers(0x80);
-    const int32_t filled = FillComboFromNameList(dialog, IDC_SCAN_LIBRARY, rootIni.c_str(),
-                                                 libraryNumbers.value, kLibraryRows);
+    Guarded<char[MAX_PATH]> rootIni('Z');
+    MakeFolderIniPath(libRoot.c_str(), rootIni.value);
+    report.Guard(rootIni.Intact(), "MakeFolderIniPath");
+    std::vector<int32_t> libraryNumbers;
+    const int32_t filled =
+        FillComboFromNameList(dialog, IDC_SCAN_LIBRARY, rootIni.value, &libraryNumbers);
     CheckRows(report, dialog, IDC_SCAN_LIBRARY, filled, libraryNumbers,
               "FillComboFromNameList, libraries");
-    FillComboFromNameList(dialog, IDC_SCAN_LIBRARY, rootIni.c_str(), nullptr, 0);
+    std::vector<LibraryFolder> libraries = {{kLibrary, kLibrary}};
+    const LRESULT libraryRows = SendDlgItemMessageA(dialog, IDC_SCAN_LIBRARY, CB_GETCOUNT, 0, 0);
+    for (LRESULT row = 0; filled == 1 && row < libraryRows && row < 3; ++row) {
+        libraries.push_back(
+            {RowFolder(report, dialog, IDC_SCAN_LIBRARY, row, libraryNumbers, MAX_PATH, MAX_PATH),
+             RowFolder(report, dialog, IDC_SCAN_LIBRARY, row, libraryNumbers, kLibraryTextSize,
+                       kLibraryTextSize + 16)});
+    }
+    FillComboFromNameList(dialog, IDC_SCAN_LIBRARY, rootIni.value, nullptr);
 
-    std::vector<std::string> libraries = {kLibrary};
-    AddFolderNames(rootIni.c_str(), 2, &libraries);
     for (size_t l = 0; l < libraries.size(); ++l) {
         Guarded<char[MAX_PATH]> ini('Z');
-        MakeFolderIniPath((libRoot + "\\" + libraries[l]).c_str(), ini.value);
+        MakeFolderIniPath((libRoot + "\\" + libraries[l].forCabinets).c_str(), ini.value);
         report.Guard(ini.Intact(), "MakeFolderIniPath");
-        Guarded<int32_t[kCabinetRows]> cabinetNumbers(0x80);
-        const int32_t cabinetsFilled = FillComboFromNameList(dialog, IDC_SCAN_CABINET, ini.value,
-                                                             cabinetNumbers.value, kCabinetRows);
+        std::vector<int32_t> cabinetNumbers;
+        const int32_t cabinetsFilled =
+            FillComboFromNameList(dialog, IDC_SCAN_CABINET, ini.value, &cabinetNumbers);
         CheckRows(report, dialog, IDC_SCAN_CABINET, cabinetsFilled, cabinetNumbers,
                   "FillComboFromNameList, cabinets");
-
         std::vector<std::string> cabinets;
         if (l == 0) cabinets.push_back(kCabinet);
-        AddFolderNames(ini.value, l == 0 ? 2 : 1, &cabinets);
+        const LRESULT cabinetRows =
+            SendDlgItemMessageA(dialog, IDC_SCAN_CABINET, CB_GETCOUNT, 0, 0);
+        for (LRESULT row = 0; cabinetsFilled == 1 && row < cabinetRows && row < (l == 0 ? 2 : 1);
+             ++row) {
+            cabinets.push_back(RowFolder(report, dialog, IDC_SCAN_CABINET, row, cabinetNumbers,
+                                         MAX_PATH, MAX_PATH));
+        }
+        const char* library = libraries[l].forBinders.c_str();
         for (const std::string& cabinet : cabinets) {
-            FillComboFromBinderList(dialog, IDC_SCAN_BINDER, libRoot.c_str(), libraries[l].c_str(),
-                                    cabinet.c_str());
+            SendDlgItemMessageA(dialog, IDC_SCAN_BINDER, CB_RESETCONTENT, 0, 0);
+            AppendBinderList(dialog, IDC_SCAN_BINDER, libRoot.c_str(), library, cabinet.c_str());
             EntryArray binders;
-            ReadBinderEntries(libRoot.c_str(), libraries[l].c_str(), cabinet.c_str(), &binders);
+            ReadBinderEntries(libRoot.c_str(), library, cabinet.c_str(), &binders);
             bool ordered = true;
             for (size_t i = 1; i < binders.size(); ++i)
                 ordered = ordered && binders[i - 1].position <= binders[i].position;
