@@ -33,12 +33,30 @@ struct ConditionTab {
     int conditionCombo;
     int previewButton;
     int templateRow;  // the template whose preview is shown (row 0 is template 1)
+    int binder;
+    int index;
+    int positionPrevious;
+    int positionNext;
 };
 const ConditionTab kConditionTabs[] = {
-    {0, IDC_SCAN_CONDITION, IDC_SCAN_PREVIEW, 0},
-    {1, IDC_FAXRX_CONDITION, IDC_FAXRX_PREVIEW, 1},
-    {2, IDC_FAXTX_CONDITION, IDC_FAXTX_PREVIEW, 2},
+    {0, IDC_SCAN_CONDITION, IDC_SCAN_PREVIEW, 0, IDC_SCAN_BINDER, IDC_SCAN_INDEX,
+     IDC_SCAN_POSITION_PREVIOUS, IDC_SCAN_POSITION_NEXT},
+    {1, IDC_FAXRX_CONDITION, IDC_FAXRX_PREVIEW, 1, IDC_FAXRX_BINDER, IDC_FAXRX_INDEX,
+     IDC_FAXRX_POSITION_PREVIOUS, IDC_FAXRX_POSITION_NEXT},
+    {2, IDC_FAXTX_CONDITION, IDC_FAXTX_PREVIEW, 2, IDC_FAXTX_BINDER, IDC_FAXTX_INDEX,
+     IDC_FAXTX_POSITION_PREVIOUS, IDC_FAXTX_POSITION_NEXT},
 };
+
+// The page of a condition tab, brought to the front.
+HWND ShowConditionTab(robot::Robot& r, HWND sheet, const ConditionTab& page) {
+    if (r.CurrentTab(sheet) != page.tab && !r.SelectTab(sheet, page.tab))
+        r.Fail("the sheet refused to show tab " + std::to_string(page.tab));
+    return r.CurrentPage(sheet);
+}
+
+std::string PictureName(const ConditionTab& page, const char* what) {
+    return "1-" + std::to_string(page.tab) + "-" + what;
+}
 
 // What every picture needs: the module, where the files go, the LibRoot
 // folders, and the list of files written.
@@ -103,32 +121,32 @@ void CaptureBinderList(const Tour& tour) {
     });
 }
 
-// 1-0-name: the other sort position and Apply: the page asks for the name
-// to save the changed condition under. The dialog is cancelled.
-void CaptureNameDialog(const Tour& tour) {
+// 1-<tab>-name: the other sort position and Apply: the page asks for the
+// name to save the changed condition under. The dialog is cancelled.
+void CaptureNameDialog(const Tour& tour, const ConditionTab& tab) {
     tour.OnSheet(1, [&](robot::Robot& r, HWND sheet) {
-        HWND page = r.CurrentPage(sheet);
-        r.Click(page, r.IsChecked(page, IDC_SCAN_POSITION_NEXT) ? IDC_SCAN_POSITION_PREVIOUS
-                                                                : IDC_SCAN_POSITION_NEXT);
+        HWND page = ShowConditionTab(r, sheet, tab);
+        r.Click(page,
+                r.IsChecked(page, tab.positionNext) ? tab.positionPrevious : tab.positionNext);
         r.PressApply(sheet);
         HWND dialog = r.WaitForDialog(sheet, kNameDialogTitle);
-        tour.Shoot(r, sheet, "1-0-name", {dialog});
+        tour.Shoot(r, sheet, PictureName(tab, "name"), {dialog});
         r.Click(dialog, IDCANCEL);
         r.WaitGone(dialog);
         BackOut(r, sheet);
     });
 }
 
-// 1-0-rule: binder and index both named by the date: Apply shows the rule
-// that two layers cannot take the same related information.
-void CaptureLayerRule(const Tour& tour) {
+// 1-<tab>-rule: binder and index both named by the date: Apply shows the
+// rule that two layers cannot take the same related information.
+void CaptureLayerRule(const Tour& tour, const ConditionTab& tab) {
     tour.OnSheet(1, [&](robot::Robot& r, HWND sheet) {
-        HWND page = r.CurrentPage(sheet);
-        r.SelectRow(page, IDC_SCAN_BINDER, "D: Date");
-        r.SelectRow(page, IDC_SCAN_INDEX, "D: Date");
+        HWND page = ShowConditionTab(r, sheet, tab);
+        r.SelectRow(page, tab.binder, "D: Date");
+        r.SelectRow(page, tab.index, "D: Date");
         r.PressApply(sheet);
         const robot::MessageBoxInfo box = r.WaitForMessageBox(page);
-        tour.Shoot(r, sheet, "1-0-rule", {box.window});
+        tour.Shoot(r, sheet, PictureName(tab, "rule"), {box.window});
         r.Answer(box, IDOK);
         BackOut(r, sheet);
     });
@@ -137,14 +155,12 @@ void CaptureLayerRule(const Tour& tour) {
 // 1-<tab>-preview: a template chosen on the page and its Preview.
 void CapturePreview(const Tour& tour, const ConditionTab& page) {
     tour.OnSheet(1, [&](robot::Robot& r, HWND sheet) {
-        if (r.CurrentTab(sheet) != page.tab && !r.SelectTab(sheet, page.tab))
-            r.Fail("the sheet refused to show tab " + std::to_string(page.tab));
-        HWND shown = r.CurrentPage(sheet);
+        HWND shown = ShowConditionTab(r, sheet, page);
         r.SelectRow(shown, page.conditionCombo, page.templateRow);
         const std::string name = r.Rows(shown, page.conditionCombo)[page.templateRow];
         r.Click(shown, page.previewButton);
         HWND preview = r.WaitForWindowTitled(kPreviewTitle + name);
-        tour.Shoot(r, preview, "1-" + std::to_string(page.tab) + "-preview");
+        tour.Shoot(r, preview, PictureName(page, "preview"));
         r.Click(preview, IDOK);
         r.WaitGone(preview);
         BackOut(r, sheet);
@@ -177,9 +193,11 @@ bool TakeScreenshots(const OptionsModule& module, const std::string& folder,
     const Tour tour{module, folder, paths, files};
     for (int mode = 0; mode <= 2; ++mode) CaptureEveryTab(tour, mode);
     CaptureBinderList(tour);
-    CaptureNameDialog(tour);
-    CaptureLayerRule(tour);
-    for (const ConditionTab& page : kConditionTabs) CapturePreview(tour, page);
+    for (const ConditionTab& page : kConditionTabs) {
+        CaptureNameDialog(tour, page);
+        CaptureLayerRule(tour, page);
+        CapturePreview(tour, page);
+    }
     CaptureImportDialog(tour);
     return !g_failed;
 }
