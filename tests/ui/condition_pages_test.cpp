@@ -577,6 +577,45 @@ TEST_F(ConditionPageTest, LayerRulesShowTheirMessageAndFocusTheNameBox) {
     EXPECT_EQ(3, ScannerFiles());
 }
 
+// OK stops at the first page that fails: the sheet stays open on it and
+// nothing after it is committed.
+TEST_F(ConditionPageTest, OkStopsAtAPageThatFailsARule) {
+    const int result = Open([&](robot::Robot& r, HWND sheet) {
+        r.SetComboText(r.Page(sheet, 0), kScanner.combos[kBinder], "");
+        r.PressOk(sheet);
+        const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
+        ExpectMessage(box, kBinderRequired);
+        r.Answer(box, IDOK);
+        r.WaitIdle();
+        EXPECT_FALSE(r.CallReturned());
+        EXPECT_EQ(0, r.CurrentTab(sheet));
+        r.PressCancel(sheet);
+    });
+    EXPECT_EQ(0, result);
+    EXPECT_EQ("", IniValue(Divset(), "CONFIG_INI", "FAX"));
+}
+
+// A user condition deleted on any one page makes the result 1.
+TEST_F(ConditionPageTest, ADeletionOnAnyPageReturnsOne) {
+    const char* const sections[3] = {"SCANNER", "FAX-RX", "FAX-TX"};
+    for (const Page* p : kPages) {
+        SCOPED_TRACE(p->tab);
+        WriteIni(ConditionFile(*p, "Extra"), sections[p->tab], "LIBRARY", "\"Papers\"");
+        const int result = Open([&](robot::Robot& r, HWND sheet) {
+            r.SelectTab(sheet, p->tab);
+            HWND page = r.Page(sheet, p->tab);
+            r.SelectRow(page, p->condition, "Extra");
+            r.Click(page, p->del);
+            const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
+            EXPECT_EQ(kDelete, box.text);
+            r.Answer(box, IDYES);
+            r.PressCancel(sheet);
+        });
+        EXPECT_EQ(1, result);
+        EXPECT_FALSE(FileExists(ConditionFile(*p, "Extra")));
+    }
+}
+
 // Before the sheet has armed its check, a failing page can be left; the
 // sheet then opens on it.
 TEST_F(ConditionPageTest, AStoredConditionThatFailsARuleOpensItsTab) {
