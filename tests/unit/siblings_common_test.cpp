@@ -63,12 +63,12 @@ TEST_F(VordaCommonTest, AnswersTheModuleReliesOnDbcs) {
     const std::string longName = "C:\\" + std::string(300, 'e') + ".ini";
     const std::string longFolder = "C:\\" + std::string(245, 'a');  // + \VordaCommon.ini > 259
 
+    // The cases run in order: a case's setup stays for the cases after it.
     const struct {
         const char* what;
         std::function<std::string()> call;
         std::string expected;
     } cases[] = {
-        // in order: a case's setup stays for the cases after it
         // Where the INI files are: the variables, else the application folder.
         {"variables first",
          [&] {
