@@ -291,32 +291,6 @@ TEST_F(FrameworkCheckList, ClickOnTheCheckBoxTogglesButClickOnTheTextOnlySelects
     EXPECT_EQ(0, list.GetCheck(1));
 }
 
-TEST_F(FrameworkCheckList, RowsAreTallEnoughForTheCheckBox) {
-    const LRESULT height = list.Send(LB_GETITEMHEIGHT, 0, 0);
-    EXPECT_GE(height, ::GetSystemMetrics(SM_CYMENUCHECK));
-}
-
-TEST_F(FrameworkCheckList, LetsGoOfItsWindowWhenTheWindowGoes) {
-    ::DestroyWindow(dialog);
-    dialog = nullptr;
-    EXPECT_EQ(nullptr, list.GetSafeHwnd());
-}
-
-TEST_F(FrameworkCheckList, SecondObjectTakesOverAndLeavesAPlainListBoxBehind) {
-    HWND window = list.GetSafeHwnd();
-    {
-        CCheckListBox shortLived;
-        shortLived.SubclassDlgItem(dialog, kList);
-        EXPECT_EQ(window, shortLived.GetSafeHwnd());
-        EXPECT_EQ(nullptr, list.GetSafeHwnd());
-        shortLived.SetCurSel(0);
-        shortLived.Send(WM_KEYDOWN, VK_SPACE, 0);
-        EXPECT_EQ(1, shortLived.GetCheck(0));
-    }
-    EXPECT_EQ(3, static_cast<int>(::SendMessageA(window, LB_GETCOUNT, 0, 0)));
-    ::SendMessageA(window, WM_KEYDOWN, VK_SPACE, 0);  // no object: nothing breaks
-}
-
 // ---------------------------------------------------------------------------
 // List texts into fixed buffers
 
@@ -378,20 +352,6 @@ TEST(FrameworkActivationContext, ActivatesTheModuleManifestForItsLifetime) {
     EXPECT_EQ(before, after);
     if (before) ::ReleaseActCtx(before);
     if (after) ::ReleaseActCtx(after);
-}
-
-TEST(FrameworkActivationContext, DoesNothingWithoutAManifest) {
-    struct Case {
-        HMODULE module;
-        UINT id;
-    };
-    const Case cases[] = {
-        {::GetModuleHandleA(nullptr), 77}, {nullptr, 2}, {::GetModuleHandleA("kernel32.dll"), 2}};
-    for (const Case& test : cases) {
-        SCOPED_TRACE(test.id);
-        ActivationContext context(test.module, test.id);
-        EXPECT_FALSE(context.IsActive());
-    }
 }
 
 }  // namespace

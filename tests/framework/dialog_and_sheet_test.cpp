@@ -9,10 +9,11 @@
 #include "framework/dialog.h"
 #include "framework/property_page.h"
 #include "framework/property_sheet.h"
+#include "host/robot/robot.h"
 #include "tests/framework/harness.h"
 
 using fwtest::DialogTemplate;
-using fwtest::Robot;
+using robot::Robot;
 
 namespace {
 
@@ -20,8 +21,6 @@ constexpr int kCheckId = 100;
 constexpr int kEditId = 101;
 constexpr int kListId = 102;
 constexpr int kApplyId = 0x3021;
-constexpr int kHelpId = 9;
-constexpr UINT kKeyF1Message = 0x004D;  // what the input system posts for F1
 
 using Log = std::vector<std::string>;
 
@@ -70,7 +69,6 @@ public:
     explicit TestDialog(const DLGTEMPLATE* t) : CDialog(t) {}
     int check = 1;
     char text[8] = "start";
-    bool rejectValues = false;
     int inits = 0;
     int otherDrawItems = 0;
     CCheckListBox list;
@@ -89,7 +87,6 @@ protected:
         DDX_Check(dx, kCheckId, check);
         DDX_Text(dx, kEditId, text, sizeof(text));
         DDX_Control(dx, kListId, list);
-        if (dx->saveAndValidate && rejectValues) dx->failed = TRUE;
     }
     BOOL OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
         if (message == WM_DRAWITEM) ++otherDrawItems;
@@ -100,20 +97,19 @@ protected:
 TEST(FrameworkDialog, LoadsFieldsOnStartAndSavesThemOnOk) {
     DialogTemplate layout = DialogLayout();
     TestDialog dialog(layout.Get());
-    Robot robot;
     std::string shownText;
     int shownCheck = -1;
-    const INT_PTR result =
-        robot.Run([&] { return dialog.DoModal(nullptr); },
-                  [&](Robot& r) {
-                      HWND window = r.WaitForDialog();
-                      shownText = ItemText(window, kEditId);
-                      shownCheck = static_cast<int>(::IsDlgButtonChecked(window, kCheckId));
-                      ::SendMessageA(::GetDlgItem(window, kCheckId), BM_SETCHECK, BST_UNCHECKED, 0);
-                      ::SendMessageA(::GetDlgItem(window, kEditId), WM_SETTEXT, 0,
-                                     reinterpret_cast<LPARAM>("a longer text"));
-                      r.Click(window, IDOK);
-                  });
+    const INT_PTR result = robot::Run(
+        [&] { return dialog.DoModal(nullptr); },
+        [&](Robot& r) {
+            HWND window = r.WaitForDialog(nullptr);
+            shownText = ItemText(window, kEditId);
+            shownCheck = static_cast<int>(::IsDlgButtonChecked(window, kCheckId));
+            ::SendMessageA(::GetDlgItem(window, kCheckId), BM_SETCHECK, BST_UNCHECKED, 0);
+            ::SendMessageA(::GetDlgItem(window, kEditId), WM_SETTEXT, 0,
+                           reinterpret_cast<LPARAM>("a longer text"));
+            r.Click(window, IDOK);
+        });
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ("start", shownText);
     EXPECT_EQ(1, shownCheck);
@@ -122,74 +118,37 @@ TEST(FrameworkDialog, LoadsFieldsOnStartAndSavesThemOnOk) {
     EXPECT_EQ(nullptr, dialog.GetSafeHwnd());
 }
 
-TEST(FrameworkDialog, FailedCheckKeepsTheDialogOpenAndCancelLeavesFields) {
-    DialogTemplate layout = DialogLayout();
-    TestDialog dialog(layout.Get());
-    dialog.rejectValues = true;
-    Robot robot;
-    bool openAfterOk = false;
-    const INT_PTR result = robot.Run([&] { return dialog.DoModal(nullptr); },
-                                     [&](Robot& r) {
-                                         HWND window = r.WaitForDialog();
-                                         r.Click(window, IDOK);
-                                         openAfterOk = r.Exists(window);
-                                         r.Click(window, IDCANCEL);
-                                     });
-    EXPECT_TRUE(openAfterOk);
-    EXPECT_EQ(IDCANCEL, result);
-}
-
-TEST(FrameworkDialog, RestartBySendingInitDialogRunsTheSameObjectAgain) {
-    DialogTemplate layout = DialogLayout();
-    TestDialog dialog(layout.Get());
-    Robot robot;
-    std::string textAfterRestart;
-    robot.Run([&] { return dialog.DoModal(nullptr); },
-              [&](Robot& r) {
-                  HWND window = r.WaitForDialog();
-                  r.RunOnUi([&] {
-                      lstrcpyA(dialog.text, "again");
-                      ::SendMessageA(window, WM_INITDIALOG, 0, 0);
-                      textAfterRestart = ItemText(window, kEditId);
-                  });
-                  r.Click(window, IDCANCEL);
-              });
-    EXPECT_EQ(2, dialog.inits);
-    EXPECT_EQ("again", textAfterRestart);
-}
-
 TEST(FrameworkDialog, HandsCheckListDrawingToTheControl) {
     DialogTemplate layout = DialogLayout();
     TestDialog dialog(layout.Get());
-    Robot robot;
     LRESULT handled = 0;
-    robot.Run([&] { return dialog.DoModal(nullptr); },
-              [&](Robot& r) {
-                  HWND window = r.WaitForDialog();
-                  r.RunOnUi([&] {
-                      dialog.otherDrawItems = 0;
-                      HDC screen = ::GetDC(nullptr);
-                      HDC memory = ::CreateCompatibleDC(screen);
-                      HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 100, 20);
-                      HGDIOBJ old = ::SelectObject(memory, bitmap);
-                      DRAWITEMSTRUCT item = {};
-                      item.CtlType = ODT_LISTBOX;
-                      item.CtlID = kListId;
-                      item.itemID = 0;
-                      item.itemAction = ODA_DRAWENTIRE;
-                      item.itemState = ODS_SELECTED | ODS_FOCUS;
-                      item.hwndItem = ::GetDlgItem(window, kListId);
-                      item.hDC = memory;
-                      item.rcItem = RECT{0, 0, 100, 20};
-                      handled = ::SendMessageA(window, WM_DRAWITEM, kListId,
-                                               reinterpret_cast<LPARAM>(&item));
-                      ::SelectObject(memory, old);
-                      ::DeleteObject(bitmap);
-                      ::DeleteDC(memory);
-                      ::ReleaseDC(nullptr, screen);
-                  });
-                  r.Click(window, IDCANCEL);
-              });
+    robot::Run([&] { return dialog.DoModal(nullptr); },
+               [&](Robot& r) {
+                   HWND window = r.WaitForDialog(nullptr);
+                   r.RunOnUiThread([&] {
+                       dialog.otherDrawItems = 0;
+                       HDC screen = ::GetDC(nullptr);
+                       HDC memory = ::CreateCompatibleDC(screen);
+                       HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 100, 20);
+                       HGDIOBJ old = ::SelectObject(memory, bitmap);
+                       DRAWITEMSTRUCT item = {};
+                       item.CtlType = ODT_LISTBOX;
+                       item.CtlID = kListId;
+                       item.itemID = 0;
+                       item.itemAction = ODA_DRAWENTIRE;
+                       item.itemState = ODS_SELECTED | ODS_FOCUS;
+                       item.hwndItem = ::GetDlgItem(window, kListId);
+                       item.hDC = memory;
+                       item.rcItem = RECT{0, 0, 100, 20};
+                       handled = ::SendMessageA(window, WM_DRAWITEM, kListId,
+                                                reinterpret_cast<LPARAM>(&item));
+                       ::SelectObject(memory, old);
+                       ::DeleteObject(bitmap);
+                       ::DeleteDC(memory);
+                       ::ReleaseDC(nullptr, screen);
+                   });
+                   r.Click(window, IDCANCEL);
+               });
     EXPECT_EQ(TRUE, handled);
     EXPECT_EQ(0, dialog.otherDrawItems);
 }
@@ -248,7 +207,6 @@ public:
     int activateInInit = -1;
     BOOL activateResult = -1;
     int activeAtInit = -2;
-    int helpCalls = 0;
 
 protected:
     BOOL OnInitDialog() override {
@@ -261,10 +219,6 @@ protected:
         log.push_back("command:" + std::to_string(id));
         return stayOnCommand;
     }
-    BOOL OnHelpInfo(HELPINFO* info) override {
-        ++helpCalls;
-        return TRUE;
-    }
 };
 
 // Three pages A, B, C in a sheet.
@@ -276,7 +230,6 @@ struct FrameworkSheet : ::testing::Test {
     TestPage a{"A", log, layoutA.Get()};
     TestPage b{"B", log, layoutB.Get()};
     TestPage c{"C", log, layoutC.Get()};
-    Robot robot;
 
     void AddPages(TestSheet& sheet) {
         sheet.AddPage(&a);
@@ -298,14 +251,14 @@ TEST_F(FrameworkSheet, CreatesPagesOnFirstActivationAndStartsTheSheetAfterTheFir
     auto created = [&] {
         return std::string() + "01"[a.IsCreated()] + "01"[b.IsCreated()] + "01"[c.IsCreated()];
     };
-    robot.Run([&] { return sheet.DoModal(); },
-              [&](Robot& r) {
-                  HWND window = r.WaitForSheet();
-                  r.RunOnUi([&] { createdAtStart = created(); });
-                  Select(window, 2);
-                  r.RunOnUi([&] { createdLater = created(); });
-                  r.Click(window, IDCANCEL);
-              });
+    robot::Run([&] { return sheet.DoModal(); },
+               [&](Robot& r) {
+                   HWND window = r.WaitForSheet();
+                   r.RunOnUiThread([&] { createdAtStart = created(); });
+                   Select(window, 2);
+                   r.RunOnUiThread([&] { createdLater = created(); });
+                   r.Click(window, IDCANCEL);
+               });
     EXPECT_EQ("100", createdAtStart);
     EXPECT_EQ("101", createdLater);
     EXPECT_EQ(0, sheet.activeAtInit);
@@ -325,24 +278,24 @@ TEST_F(FrameworkSheet, LeavingSavesThePageAndReturningReloadsIt) {
     TestSheet sheet(log);
     AddPages(sheet);
     std::string firstShown, reloaded;
-    robot.Run([&] { return sheet.DoModal(); },
-              [&](Robot& r) {
-                  HWND window = r.WaitForSheet();
-                  HWND page = PageWindow(window);
-                  firstShown = ItemText(page, kEditId);
-                  ::SendMessageA(::GetDlgItem(page, kCheckId), BM_SETCHECK, BST_CHECKED, 0);
-                  ::SendMessageA(::GetDlgItem(page, kEditId), WM_SETTEXT, 0,
-                                 reinterpret_cast<LPARAM>("typed"));
-                  Select(window, 1);
-                  r.RunOnUi([&] {
-                      EXPECT_EQ(1, a.check);
-                      EXPECT_STREQ("typed", a.text);
-                      lstrcpyA(a.text, "from field");
-                  });
-                  Select(window, 0);
-                  reloaded = ItemText(PageWindow(window), kEditId);
-                  r.Click(window, IDCANCEL);
-              });
+    robot::Run([&] { return sheet.DoModal(); },
+               [&](Robot& r) {
+                   HWND window = r.WaitForSheet();
+                   HWND page = PageWindow(window);
+                   firstShown = ItemText(page, kEditId);
+                   ::SendMessageA(::GetDlgItem(page, kCheckId), BM_SETCHECK, BST_CHECKED, 0);
+                   ::SendMessageA(::GetDlgItem(page, kEditId), WM_SETTEXT, 0,
+                                  reinterpret_cast<LPARAM>("typed"));
+                   Select(window, 1);
+                   r.RunOnUiThread([&] {
+                       EXPECT_EQ(1, a.check);
+                       EXPECT_STREQ("typed", a.text);
+                       lstrcpyA(a.text, "from field");
+                   });
+                   Select(window, 0);
+                   reloaded = ItemText(PageWindow(window), kEditId);
+                   r.Click(window, IDCANCEL);
+               });
     EXPECT_EQ("hello", firstShown);
     EXPECT_EQ("from field", reloaded);
     EXPECT_EQ(1, a.inits);
@@ -356,21 +309,21 @@ TEST_F(FrameworkSheet, RefusedLeaveKeepsThePageAndBlocksOk) {
     int activeAfter = -1;
     bool openAfterOk = false;
     bool appliedWhileRefused = true;
-    const INT_PTR result = robot.Run([&] { return sheet.DoModal(); },
-                                     [&](Robot& r) {
-                                         HWND window = r.WaitForSheet();
-                                         r.RunOnUi([&] {
-                                             switched = sheet.SetActivePage(1);
-                                             activeAfter = sheet.GetActiveIndex();
-                                         });
-                                         r.Click(window, IDOK);
-                                         openAfterOk = r.Exists(window);
-                                         r.RunOnUi([&] {
-                                             appliedWhileRefused = Contains(log, "apply:A");
-                                             a.leaveResult = TRUE;
-                                         });
-                                         r.Click(window, IDOK);
-                                     });
+    const INT_PTR result = robot::Run([&] { return sheet.DoModal(); },
+                                      [&](Robot& r) {
+                                          HWND window = r.WaitForSheet();
+                                          r.RunOnUiThread([&] {
+                                              switched = sheet.SetActivePage(1);
+                                              activeAfter = sheet.GetActiveIndex();
+                                          });
+                                          r.Click(window, IDOK);
+                                          openAfterOk = ::IsWindow(window) != FALSE;
+                                          r.RunOnUiThread([&] {
+                                              appliedWhileRefused = Contains(log, "apply:A");
+                                              a.leaveResult = TRUE;
+                                          });
+                                          r.Click(window, IDOK);
+                                      });
     EXPECT_FALSE(switched);
     EXPECT_EQ(0, activeAfter);
     EXPECT_FALSE(b.IsCreated());
@@ -387,18 +340,18 @@ TEST_F(FrameworkSheet, CommandHandledBySheetKeepsItOpenWithoutLeaveOrApply) {
     AddPages(sheet);
     bool openAfterOk = false;
     Log afterOk;
-    const INT_PTR result = robot.Run([&] { return sheet.DoModal(); },
-                                     [&](Robot& r) {
-                                         HWND window = r.WaitForSheet();
-                                         r.RunOnUi([&] { log.clear(); });
-                                         r.Click(window, IDOK);
-                                         openAfterOk = r.Exists(window);
-                                         r.RunOnUi([&] {
-                                             afterOk = log;
-                                             sheet.stayOnCommand = FALSE;
-                                         });
-                                         r.Click(window, IDOK);
-                                     });
+    const INT_PTR result = robot::Run([&] { return sheet.DoModal(); },
+                                      [&](Robot& r) {
+                                          HWND window = r.WaitForSheet();
+                                          r.RunOnUiThread([&] { log.clear(); });
+                                          r.Click(window, IDOK);
+                                          openAfterOk = ::IsWindow(window) != FALSE;
+                                          r.RunOnUiThread([&] {
+                                              afterOk = log;
+                                              sheet.stayOnCommand = FALSE;
+                                          });
+                                          r.Click(window, IDOK);
+                                      });
     EXPECT_TRUE(openAfterOk);
     EXPECT_EQ(Log{"command:1"}, afterOk);
     EXPECT_GT(result, 0);
@@ -410,13 +363,13 @@ TEST_F(FrameworkSheet, FailedApplyKeepsTheSheetOpen) {
     AddPages(sheet);
     a.applyResult = FALSE;
     bool openAfterOk = false;
-    robot.Run([&] { return sheet.DoModal(); },
-              [&](Robot& r) {
-                  HWND window = r.WaitForSheet();
-                  r.Click(window, IDOK);
-                  openAfterOk = r.Exists(window);
-                  r.Click(window, IDCANCEL);
-              });
+    robot::Run([&] { return sheet.DoModal(); },
+               [&](Robot& r) {
+                   HWND window = r.WaitForSheet();
+                   r.Click(window, IDOK);
+                   openAfterOk = ::IsWindow(window) != FALSE;
+                   r.Click(window, IDCANCEL);
+               });
     EXPECT_TRUE(openAfterOk);
     EXPECT_FALSE(Contains(log, "ok:A"));
 }
@@ -427,24 +380,24 @@ TEST_F(FrameworkSheet, SetModifiedDrivesApplyAndApplyKeepsTheSheetOpen) {
     bool enabledAtStart = true, enabledAfterSet = false, enabledAfterClear = true;
     bool openAfterApply = false;
     Log afterApply;
-    robot.Run([&] { return sheet.DoModal(); },
-              [&](Robot& r) {
-                  HWND window = r.WaitForSheet();
-                  HWND apply = ::GetDlgItem(window, kApplyId);
-                  enabledAtStart = ::IsWindowEnabled(apply);
-                  r.RunOnUi([&] { a.SetModified(TRUE); });
-                  enabledAfterSet = ::IsWindowEnabled(apply);
-                  r.RunOnUi([&] { a.SetModified(FALSE); });
-                  enabledAfterClear = ::IsWindowEnabled(apply);
-                  r.RunOnUi([&] {
-                      a.SetModified(TRUE);
-                      log.clear();
-                  });
-                  r.Click(window, kApplyId);
-                  openAfterApply = r.Exists(window);
-                  r.RunOnUi([&] { afterApply = log; });
-                  r.Click(window, IDCANCEL);
-              });
+    robot::Run([&] { return sheet.DoModal(); },
+               [&](Robot& r) {
+                   HWND window = r.WaitForSheet();
+                   HWND apply = ::GetDlgItem(window, kApplyId);
+                   enabledAtStart = ::IsWindowEnabled(apply);
+                   r.RunOnUiThread([&] { a.SetModified(TRUE); });
+                   enabledAfterSet = ::IsWindowEnabled(apply);
+                   r.RunOnUiThread([&] { a.SetModified(FALSE); });
+                   enabledAfterClear = ::IsWindowEnabled(apply);
+                   r.RunOnUiThread([&] {
+                       a.SetModified(TRUE);
+                       log.clear();
+                   });
+                   r.Click(window, kApplyId);
+                   openAfterApply = ::IsWindow(window) != FALSE;
+                   r.RunOnUiThread([&] { afterApply = log; });
+                   r.Click(window, IDCANCEL);
+               });
     EXPECT_FALSE(enabledAtStart);
     EXPECT_TRUE(enabledAfterSet);
     EXPECT_FALSE(enabledAfterClear);
@@ -474,54 +427,32 @@ TEST_F(FrameworkSheet, SetActivePageFromOnInitDialogReportsSuccess) {
         sheet.AddPage(&p2);
         sheet.activateInInit = test.activate;
         int active = -1;
-        robot.Run([&] { return sheet.DoModal(); },
-                  [&](Robot& r) {
-                      HWND window = r.WaitForSheet();
-                      r.RunOnUi([&] { active = sheet.GetActiveIndex(); });
-                      r.Click(window, IDCANCEL);
-                  });
+        robot::Run([&] { return sheet.DoModal(); },
+                   [&](Robot& r) {
+                       HWND window = r.WaitForSheet();
+                       r.RunOnUiThread([&] { active = sheet.GetActiveIndex(); });
+                       r.Click(window, IDCANCEL);
+                   });
         EXPECT_EQ(test.start, sheet.activeAtInit);
         EXPECT_EQ(test.expectedResult, sheet.activateResult);
         EXPECT_EQ(test.expectedActive, active);
     }
 }
 
-TEST_F(FrameworkSheet, HelpButtonAndF1InAPageReachTheSheet) {
-    TestSheet sheet(log);
-    AddPages(sheet);
-    robot.Run([&] { return sheet.DoModal(); },
-              [&](Robot& r) {
-                  HWND window = r.WaitForSheet();
-                  r.Click(window, kHelpId);
-                  // F1 in an edit of the page: the input system posts WM_KEYF1 to the
-                  // focus, which turns it into WM_HELP.
-                  HWND edit = nullptr;
-                  r.RunOnUi([&] {
-                      edit = ::GetDlgItem(a.GetSafeHwnd(), kEditId);
-                      ::SetFocus(edit);
-                  });
-                  ::PostMessageA(edit, kKeyF1Message, 0, 0);
-                  r.Sync();
-                  r.Click(window, IDCANCEL);
-              });
-    EXPECT_TRUE(Contains(log, "command:9"));
-    EXPECT_EQ(1, sheet.helpCalls);
-}
-
 TEST_F(FrameworkSheet, PageRestartedWithInitDialogReloadsItsControls) {
     TestSheet sheet(log);
     AddPages(sheet);
     std::string shown;
-    robot.Run([&] { return sheet.DoModal(); },
-              [&](Robot& r) {
-                  HWND window = r.WaitForSheet();
-                  r.RunOnUi([&] {
-                      lstrcpyA(a.text, "restarted");
-                      ::SendMessageA(a.GetSafeHwnd(), WM_INITDIALOG, 0, 0);
-                      shown = ItemText(a.GetSafeHwnd(), kEditId);
-                  });
-                  r.Click(window, IDCANCEL);
-              });
+    robot::Run([&] { return sheet.DoModal(); },
+               [&](Robot& r) {
+                   HWND window = r.WaitForSheet();
+                   r.RunOnUiThread([&] {
+                       lstrcpyA(a.text, "restarted");
+                       ::SendMessageA(a.GetSafeHwnd(), WM_INITDIALOG, 0, 0);
+                       shown = ItemText(a.GetSafeHwnd(), kEditId);
+                   });
+                   r.Click(window, IDCANCEL);
+               });
     EXPECT_EQ(2, a.inits);
     EXPECT_EQ("restarted", shown);
 }
@@ -534,12 +465,12 @@ TEST_F(FrameworkSheet, OkLeavesThenAppliesCreatedPagesInTabOrderAndRunsAgain) {
     for (int run = 0; run < 2; ++run) {
         SCOPED_TRACE(run);
         log.clear();
-        const INT_PTR result = robot.Run([&] { return sheet.DoModal(); },
-                                         [&](Robot& r) {
-                                             HWND window = r.WaitForSheet();
-                                             Select(window, 2);
-                                             r.Click(window, IDOK);
-                                         });
+        const INT_PTR result = robot::Run([&] { return sheet.DoModal(); },
+                                          [&](Robot& r) {
+                                              HWND window = r.WaitForSheet();
+                                              Select(window, 2);
+                                              r.Click(window, IDOK);
+                                          });
         EXPECT_GT(result, 0);
         const Log expected = {"init:A",  "active:A", "sheet-init", "leave:A",
                               "init:C",  "active:C", "command:1",  "leave:C",

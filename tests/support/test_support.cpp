@@ -106,6 +106,34 @@ void SetEnv(const char* name, const char* value) {
 }
 
 namespace {
+const char* const kSavedVariables[4] = {"VORDA_SETTINGS_INI", "VORDA_COMMON_INI", "VORDA_LANGID",
+                                        "VORDA_STYLE"};
+}  // namespace
+
+SavedSetup::SavedSetup() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kAppPathsKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        char text[MAX_PATH + 1] = {};
+        DWORD size = MAX_PATH;
+        hadAppFolder_ = RegQueryValueExA(key, "Path", nullptr, nullptr,
+                                         reinterpret_cast<BYTE*>(text), &size) == ERROR_SUCCESS;
+        appFolder_ = text;
+        RegCloseKey(key);
+    }
+    for (int i = 0; i < 4; ++i) {
+        char text[1024] = {};
+        const DWORD length = GetEnvironmentVariableA(kSavedVariables[i], text, sizeof text);
+        had_[i] = length > 0 && length < sizeof text;
+        values_[i] = text;
+    }
+}
+
+SavedSetup::~SavedSetup() {
+    SetAppFolder(hadAppFolder_ ? appFolder_.c_str() : nullptr);
+    for (int i = 0; i < 4; ++i) SetEnv(kSavedVariables[i], had_[i] ? values_[i].c_str() : nullptr);
+}
+
+namespace {
 
 // Reads a pipe to its end into bytes, on a thread of its own.
 struct PipeReading {

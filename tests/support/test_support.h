@@ -38,6 +38,23 @@ void SetAppFolder(const char* folder);
 // Sets or (value null) clears a variable of this process's environment.
 void SetEnv(const char* name, const char* value);
 
+// Keeps the App Paths entry and the variables VORDA_SETTINGS_INI,
+// VORDA_COMMON_INI, VORDA_LANGID and VORDA_STYLE as they were: puts them back
+// when it goes away.
+class SavedSetup {
+public:
+    SavedSetup();
+    ~SavedSetup();
+    SavedSetup(const SavedSetup&) = delete;
+    SavedSetup& operator=(const SavedSetup&) = delete;
+
+private:
+    bool hadAppFolder_ = false;
+    std::string appFolder_;
+    bool had_[4] = {};
+    std::string values_[4];
+};
+
 // What a program run by RunProgram left behind.
 struct ProgramRun {
     DWORD exitCode = 0xFFFFFFFF;  // also when it could not be started

@@ -10,6 +10,7 @@
 
 #include "resources/resource.h"
 #include "tests/ui/ui_fixture.h"
+#include "tests/ui/ui_texts.h"
 
 namespace uitest {
 namespace {
@@ -19,8 +20,7 @@ using testsupport::ReadFileBytes;
 using testsupport::SetEnv;
 using Rows = std::vector<std::string>;
 
-const char kCaption[] = "Vorda Options";
-const char kNameDialog[] = "Specification of configuration name";
+using namespace text;
 const std::string kLS = "\x18\x19";
 
 // The controls of one page, by kind.
@@ -149,12 +149,6 @@ protected:
         for (HWND window : r.Windows())
             if (r.Text(window) == title) return window;
         return nullptr;
-    }
-
-    static void ExpectWarning(const robot::MessageBoxInfo& box, const std::string& text) {
-        EXPECT_EQ(kCaption, box.caption);
-        EXPECT_EQ(text, box.text);
-        EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), box.style());
     }
 };
 
@@ -499,10 +493,7 @@ TEST_F(ConditionPageTest, AnExistingNameIsReplacedOnlyAfterYes) {
             r.SetText(dialog, IDC_CONDITION_NAME_EDIT, "filing");
             r.Click(dialog, IDOK);
             const robot::MessageBoxInfo box = r.WaitForMessageBox(dialog);
-            EXPECT_EQ(
-                "Specified configuration name already exists. Do you want to replace new one "
-                "with existing one?  ",
-                box.text);
+            EXPECT_EQ(kNameExists, box.text);
             EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), box.style());
             r.Answer(box, answer);
             if (answer == IDNO) {
@@ -523,15 +514,9 @@ TEST_F(ConditionPageTest, NameRulesKeepTheNameDialogOpen) {
         const char* name;
         std::string message;
     } cases[] = {
-        {"", "Configuration name must be specified. Specify correct name."},
-        {"scanner template binder 2",
-         "Configuration name can not take the following names:\nScanner Template Binder 1, "
-         "Scanner Template Binder 2, Scanner Template Binder 3\nFAX Receive Template Binder 1, "
-         "FAX Receive Template Binder 2, FAX Receive Template Binder 3\nFAX Send Template "
-         "Binder 1, FAX Send Template Binder 2, FAX Send Template Binder 3"},
-        {"May.2026",
-         "A configuration name cannot contain any of the following characters:  \n\\ / : , ; * "
-         "? < > . | \" !\n"},
+        {"", kNameRequired},
+        {"scanner template binder 2", kNameReserved},
+        {"May.2026", kNameForbiddenChars},
     };
     Open([&](robot::Robot& r, HWND sheet) {
         r.Click(r.Page(sheet, 0), kScanner.next);
@@ -543,7 +528,7 @@ TEST_F(ConditionPageTest, NameRulesKeepTheNameDialogOpen) {
             r.SetFocus(dialog, IDOK);
             r.Click(dialog, IDOK);
             const robot::MessageBoxInfo box = r.WaitForMessageBox(dialog);
-            ExpectWarning(box, c.message);
+            ExpectMessage(box, c.message);
             r.Answer(box, IDOK);
             EXPECT_TRUE(r.HasFocus(dialog, IDC_CONDITION_NAME_EDIT));
             const robot::Selection selection = r.GetSelection(dialog, IDC_CONDITION_NAME_EDIT);
@@ -562,9 +547,6 @@ TEST_F(ConditionPageTest, NameRulesKeepTheNameDialogOpen) {
 }
 
 TEST_F(ConditionPageTest, LayerRulesShowTheirMessageAndFocusTheNameBox) {
-    const char* forbidden =
-        "Library name or cabinet name can not contain any of the following characters:\n\\ / : "
-        ", ; * ? < > . | \" !\n";
     const struct {
         const char* what;
         int layer;
@@ -572,14 +554,10 @@ TEST_F(ConditionPageTest, LayerRulesShowTheirMessageAndFocusTheNameBox) {
         int focused;
         std::string message;
     } cases[] = {
-        {"an empty binder", kBinder, "", kBinder,
-         "Binder name must be specified. Specify correct name."},
-        {"a slash in the library", kLibrary, "A/B", kLibrary, forbidden},
-        {"the reserved binder", kBinder, "Temporary Binder", kBinder,
-         "Binder can not be named as \"Temporary Binder\"."},
-        {"the same related information", kBinder, "D: Date", kIndex,
-         "In classification condition, unable to select the same related information. \nTry "
-         "again."},
+        {"an empty binder", kBinder, "", kBinder, kBinderRequired},
+        {"a slash in the library", kLibrary, "A/B", kLibrary, kLibCabForbiddenChars},
+        {"the reserved binder", kBinder, "Temporary Binder", kBinder, kBinderReserved},
+        {"the same related information", kBinder, "D: Date", kIndex, kSameInformation},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -589,7 +567,7 @@ TEST_F(ConditionPageTest, LayerRulesShowTheirMessageAndFocusTheNameBox) {
             // The sheet armed its check at start: the user stays on the page.
             r.PostSelectTab(sheet, 1);
             const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
-            ExpectWarning(box, c.message);
+            ExpectMessage(box, c.message);
             r.Answer(box, IDOK);
             EXPECT_EQ(0, r.CurrentTab(sheet));
             EXPECT_TRUE(r.HasFocus(page, kScanner.combos[c.focused]));
@@ -597,6 +575,45 @@ TEST_F(ConditionPageTest, LayerRulesShowTheirMessageAndFocusTheNameBox) {
         });
     }
     EXPECT_EQ(3, ScannerFiles());
+}
+
+// OK stops at the first page that fails: the sheet stays open on it and
+// nothing after it is committed.
+TEST_F(ConditionPageTest, OkStopsAtAPageThatFailsARule) {
+    const int result = Open([&](robot::Robot& r, HWND sheet) {
+        r.SetComboText(r.Page(sheet, 0), kScanner.combos[kBinder], "");
+        r.PressOk(sheet);
+        const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
+        ExpectMessage(box, kBinderRequired);
+        r.Answer(box, IDOK);
+        r.WaitIdle();
+        EXPECT_FALSE(r.CallReturned());
+        EXPECT_EQ(0, r.CurrentTab(sheet));
+        r.PressCancel(sheet);
+    });
+    EXPECT_EQ(0, result);
+    EXPECT_EQ("", IniValue(Divset(), "CONFIG_INI", "FAX"));
+}
+
+// A user condition deleted on any one page makes the result 1.
+TEST_F(ConditionPageTest, ADeletionOnAnyPageReturnsOne) {
+    const char* const sections[3] = {"SCANNER", "FAX-RX", "FAX-TX"};
+    for (const Page* p : kPages) {
+        SCOPED_TRACE(p->tab);
+        WriteIni(ConditionFile(*p, "Extra"), sections[p->tab], "LIBRARY", "\"Papers\"");
+        const int result = Open([&](robot::Robot& r, HWND sheet) {
+            r.SelectTab(sheet, p->tab);
+            HWND page = r.Page(sheet, p->tab);
+            r.SelectRow(page, p->condition, "Extra");
+            r.Click(page, p->del);
+            const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
+            EXPECT_EQ(kDelete, box.text);
+            r.Answer(box, IDYES);
+            r.PressCancel(sheet);
+        });
+        EXPECT_EQ(1, result);
+        EXPECT_FALSE(FileExists(ConditionFile(*p, "Extra")));
+    }
 }
 
 // Before the sheet has armed its check, a failing page can be left; the
@@ -609,7 +626,7 @@ TEST_F(ConditionPageTest, AStoredConditionThatFailsARuleOpensItsTab) {
     ConfigArgs args(1, libRoot);
     ConfigSet(args, [&](robot::Robot& r) {
         const robot::MessageBoxInfo box = r.WaitForAnyMessageBox();
-        ExpectWarning(box, "Binder can not be named as \"Temporary Binder\".");
+        ExpectMessage(box, kBinderReserved);
         r.Answer(box, IDOK);
         HWND sheet = r.WaitForSheet();
         r.WaitUntil([&] { return r.CurrentTab(sheet) == 1; }, "the FAX receive tab");
@@ -630,10 +647,9 @@ TEST_F(ConditionPageTest, DeleteAsksAndMovesOn) {
         const char* inForceAfter;
     };
     const Case cases[] = {
-        {"the condition in force", "A", 3, IDYES, "Are you sure you want to delete this condition?",
-         3, "B"},
-        {"another one", "A", 4, IDYES, "Are you sure to delete this condition?", 0, "A"},
-        {"the last row, declined", "A", 4, IDNO, "Are you sure to delete this condition?", 4, "A"},
+        {"the condition in force", "A", 3, IDYES, kDeleteInForce, 3, "B"},
+        {"another one", "A", 4, IDYES, kDelete, 0, "A"},
+        {"the last row, declined", "A", 4, IDNO, kDelete, 4, "A"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/ui/ui_fixture.h"
+#include "tests/ui/ui_texts.h"
 
 namespace uitest {
 namespace {
@@ -109,7 +110,7 @@ TEST_P(HelpTopicTest, HelpButtonOpensTheTopicOfTheVisibleTab) {
     });
     const std::vector<HelpCall> calls = HelpCalls();
     ASSERT_EQ(1u, calls.size());
-    ExpectTopic(calls[0], HelpFile(), c.topic, "Vorda Options");
+    ExpectTopic(calls[0], HelpFile(), c.topic, text::kOptions);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabs, HelpTopicTest,
@@ -138,19 +139,19 @@ TEST_F(HelpTest, HelpKeyOpensTheTopicOfTheVisibleTab) {
     });
     const std::vector<HelpCall> calls = HelpCalls();
     ASSERT_EQ(1u, calls.size());
-    ExpectTopic(calls[0], HelpFile(), 170, "Vorda Options");
+    ExpectTopic(calls[0], HelpFile(), 170, text::kOptions);
 }
 
 TEST_F(HelpTest, ImportDestinationDialogOpensTopic190AndClosesHelpWhenItGoes) {
     Lumora([&](robot::Robot& r) {
-        HWND dialog = r.WaitForDialog(nullptr, "Lumora -> Vorda");
+        HWND dialog = r.WaitForDialog(nullptr, text::kImportDestination);
         r.Click(dialog, 57670);
         r.Click(dialog, IDCANCEL);
         r.WaitCallReturned();
     });
     const std::vector<HelpCall> calls = HelpCalls();
     ASSERT_EQ(2u, calls.size());
-    ExpectTopic(calls[0], HelpFile(), 190, "Lumora -> Vorda");
+    ExpectTopic(calls[0], HelpFile(), 190, text::kImportDestination);
     EXPECT_EQ("-", calls[1].file);
     EXPECT_EQ("18", calls[1].command);
     EXPECT_EQ("0", calls[1].data);

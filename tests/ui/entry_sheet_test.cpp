@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource.h"
 #include "tests/ui/ui_fixture.h"
+#include "tests/ui/ui_texts.h"
 
 namespace uitest {
 namespace {
@@ -17,24 +19,11 @@ using testsupport::FileExists;
 using testsupport::ReadFileBytes;
 using testsupport::SetEnv;
 
-const char kCaption[] = "Vorda Options";
-const char kNotUpdated[] = "Failed to update the LibRoot alias. \nCheck the settings.";
-const char kRootUnreachable[] =
-    "Program failed to process binder. LibRoot Folders may not be accessible.\nCheck the "
-    "contents and attributes of the LibRoot Folders specified in configuration settings.";
-const char kNewRootWarning[] =
-    "Do not edit LibRoot folders and files anywhere other than in Vorda (for example in "
-    "Explorer), as this may cause data corruption.";
+using namespace text;
 
 // Controls of the LibRoot folders page, by slot.
-const int kPathEdit[3] = {1003, 1004, 1006};
-const int kAliasEdit[3] = {1050, 1051, 1052};
-
-void ExpectMessage(const robot::MessageBoxInfo& box, const char* text, UINT icon) {
-    EXPECT_EQ(kCaption, box.caption);
-    EXPECT_EQ(text, box.text);
-    EXPECT_EQ(static_cast<UINT>(MB_OK) | icon, box.style());
-}
+const int kPathEdit[3] = {IDC_ROOT1_PATH, IDC_ROOT2_PATH, IDC_ROOT3_PATH};
+const int kAliasEdit[3] = {IDC_ROOT1_ALIAS, IDC_ROOT2_ALIAS, IDC_ROOT3_ALIAS};
 
 // Empties the selection of an edit, so that a later selection is the
 // module's doing.
@@ -76,7 +65,7 @@ TEST_F(SheetTest, Mode0OkWithoutChangeHandsBackThePathAndResetsTheIndex) {
     const int result = ConfigSet(args, [&](robot::Robot& r) {
         HWND sheet = r.WaitForSheet();
         EXPECT_EQ(1, r.TabCount(sheet));
-        EXPECT_EQ(libRoot, r.Text(r.CurrentPage(sheet), 1003));
+        EXPECT_EQ(libRoot, r.Text(r.CurrentPage(sheet), IDC_GENERAL_PATH));
         r.PressOk(sheet);
         r.WaitCallReturned();
     });
@@ -91,7 +80,7 @@ TEST_F(SheetTest, Mode0OkAfterANewPathReturnsOneWithThatPath) {
     ConfigArgs args(0, libRoot, "", "", 0, 0);
     const int result = ConfigSet(args, [&](robot::Robot& r) {
         HWND sheet = r.WaitForSheet();
-        r.SetText(r.CurrentPage(sheet), 1003, libRoot2);
+        r.SetText(r.CurrentPage(sheet), IDC_GENERAL_PATH, libRoot2);
         r.PressOk(sheet);
         r.WaitCallReturned();
     });
@@ -103,10 +92,10 @@ TEST_F(SheetTest, Mode0OkWithAMissingFolderStaysOpenAndCancelKeepsTheOldPath) {
     ConfigArgs args(0, libRoot, "", "", 0, 0);
     const int result = ConfigSet(args, [&](robot::Robot& r) {
         HWND sheet = r.WaitForSheet();
-        r.SetText(r.CurrentPage(sheet), 1003, temp / "Nowhere");
+        r.SetText(r.CurrentPage(sheet), IDC_GENERAL_PATH, temp / "Nowhere");
         r.PressOk(sheet);
         const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
-        ExpectMessage(box, kRootUnreachable, MB_ICONEXCLAMATION);
+        ExpectMessage(box, kRootInaccessible, MB_ICONEXCLAMATION);
         r.Answer(box, IDOK);
         EXPECT_FALSE(r.CallReturned()) << "the sheet stays open";
         r.PressCancel(sheet);
@@ -220,7 +209,7 @@ TEST_F(SheetTest, Mode1FailedRootWriteSelectsThePathAndLogsNothing) {
         ClearSelection(r, page, kPathEdit[0]);
         r.PressOk(sheet);
         const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
-        ExpectMessage(box, kNotUpdated, MB_ICONEXCLAMATION);
+        ExpectMessage(box, kSettingsNotUpdated, MB_ICONEXCLAMATION);
         r.Answer(box, IDOK);
         EXPECT_FALSE(r.CallReturned());
         EXPECT_TRUE(r.HasFocus(page, kPathEdit[0]));
@@ -244,7 +233,7 @@ TEST_F(SheetTest, Mode2FailedRootWriteIsLoggedAndFocusesThePathUnselected) {
         ClearSelection(r, page, kPathEdit[0]);
         r.PressOk(sheet);
         const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
-        ExpectMessage(box, kNotUpdated, MB_ICONEXCLAMATION);
+        ExpectMessage(box, kSettingsNotUpdated, MB_ICONEXCLAMATION);
         r.Answer(box, IDOK);
         EXPECT_FALSE(r.CallReturned());
         EXPECT_TRUE(r.HasFocus(page, kPathEdit[0]));
@@ -272,7 +261,7 @@ TEST_F(SheetTest, MissingRootFoundWhileMakingCertFoldersFocusesItsPath) {
         HWND page = r.CurrentPage(sheet);
         r.PressOk(sheet);
         const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
-        ExpectMessage(box, kRootUnreachable, MB_ICONEXCLAMATION);
+        ExpectMessage(box, kRootInaccessible, MB_ICONEXCLAMATION);
         r.Answer(box, IDOK);
         EXPECT_TRUE(r.HasFocus(page, kPathEdit[1]));
         EXPECT_TRUE(FileExists(libRoot + "\\CERT")) << "root 1 came first";

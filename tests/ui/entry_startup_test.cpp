@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tests/ui/ui_fixture.h"
+#include "tests/ui/ui_texts.h"
 
 namespace uitest {
 namespace {
@@ -109,7 +110,7 @@ TEST_F(FrenchStartupTest, ImportDestinationDialogOpensFromTheLanguageModule) {
     // The dialog's window class is registered for the module its template
     // comes from; without that the dialog could not be created at all.
     Lumora([&](robot::Robot& r) {
-        HWND dialog = r.WaitForDialog(nullptr, "Lumora -> Vorda");
+        HWND dialog = r.WaitForDialog(nullptr, text::kImportDestination);
         char className[64] = {};
         GetClassNameA(dialog, className, sizeof className);
         EXPECT_STREQ("LumoraLaunchWndClass_Set", className);

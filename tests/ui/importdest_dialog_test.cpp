@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource.h"
 #include "tests/ui/ui_fixture.h"
+#include "tests/ui/ui_texts.h"
 
 namespace uitest {
 namespace {
@@ -16,9 +18,9 @@ using testsupport::FileExists;
 using testsupport::ReadFileBytes;
 using testsupport::SetEnv;
 
-const char kTitle[] = "Lumora -> Vorda";
-enum { kConfirm = 1082, kWorkArea = 1083, kSelectedBinder = 1084, kBinderDialog = 1085 };
-const int kRadios[3] = {kWorkArea, kSelectedBinder, kBinderDialog};
+const char* const kTitle = text::kImportDestination;
+const int kConfirm = IDC_IMPORT_CONFIRM;
+const int kRadios[3] = {IDC_IMPORT_WORKAREA, IDC_IMPORT_SELECTED_BINDER, IDC_IMPORT_BINDER_DIALOG};
 
 class ImportDestinationTest : public UiTest {
 protected:
@@ -84,7 +86,7 @@ TEST_F(ImportDestinationTest, DialogOkWritesBothKeysAndRefreshesTheBackup) {
     SetStored("2", "0");
     Lumora([&](robot::Robot& r) {
         HWND dialog = r.WaitForDialog(nullptr, kTitle);
-        r.Click(dialog, kWorkArea);
+        r.Click(dialog, IDC_IMPORT_WORKAREA);
         EXPECT_TRUE(r.IsEnabled(dialog, kConfirm));
         r.Click(dialog, kConfirm);
         r.Click(dialog, IDOK);
@@ -112,7 +114,7 @@ TEST_F(ImportDestinationTest, DialogStoresNoConfirmationForABinderDestination) {
     SetStored("0", "1");
     Lumora([&](robot::Robot& r) {
         HWND dialog = r.WaitForDialog(nullptr, kTitle);
-        r.Click(dialog, kSelectedBinder);
+        r.Click(dialog, IDC_IMPORT_SELECTED_BINDER);
         EXPECT_FALSE(r.IsEnabled(dialog, kConfirm));
         EXPECT_TRUE(r.IsChecked(dialog, kConfirm)) << "the check itself stays";
         r.Click(dialog, IDOK);
@@ -127,7 +129,7 @@ TEST_F(ImportDestinationTest, DialogCancelWritesNothing) {
     const std::string before = ReadFileBytes(settingsIni);
     EXPECT_EQ(1, Lumora([&](robot::Robot& r) {
                   HWND dialog = r.WaitForDialog(nullptr, kTitle);
-                  r.Click(dialog, kBinderDialog);
+                  r.Click(dialog, IDC_IMPORT_BINDER_DIALOG);
                   r.Click(dialog, IDCANCEL);
                   r.WaitCallReturned();
               }));
@@ -140,7 +142,7 @@ TEST_F(ImportDestinationTest, DialogBackupOfASettingsFileWithoutExtensionAppends
     SetEnv("VORDA_SETTINGS_INI", bare.c_str());
     Lumora([&](robot::Robot& r) {
         HWND dialog = r.WaitForDialog(nullptr, kTitle);
-        r.Click(dialog, kBinderDialog);
+        r.Click(dialog, IDC_IMPORT_BINDER_DIALOG);
         r.Click(dialog, IDOK);
         r.WaitCallReturned();
     });
@@ -154,8 +156,8 @@ TEST_F(ImportDestinationTest, DialogFailedSaveIsLoggedShownAndKeepsTheDialogOpen
                   HWND dialog = r.WaitForDialog(nullptr, kTitle);
                   r.Click(dialog, IDOK);
                   const robot::MessageBoxInfo box = r.WaitForMessageBox(dialog);
-                  EXPECT_EQ("Vorda Options", box.caption);
-                  EXPECT_EQ("Failed to update the LibRoot alias. \nCheck the settings.", box.text);
+                  EXPECT_EQ(text::kOptions, box.caption);
+                  EXPECT_EQ(text::kSettingsNotUpdated, box.text);
                   EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), box.style());
                   r.Answer(box, IDOK);
                   EXPECT_FALSE(r.CallReturned());
@@ -181,7 +183,7 @@ TEST_F(ImportDestinationTest, PageStartsFromTheStoredValuesAndOkWritesWithoutBac
         HWND page = r.CurrentPage(sheet);
         EXPECT_EQ("100", Radios(r, page));
         EXPECT_TRUE(r.IsChecked(page, kConfirm));
-        r.Click(page, kBinderDialog);
+        r.Click(page, IDC_IMPORT_BINDER_DIALOG);
         EXPECT_FALSE(r.IsEnabled(page, kConfirm));
         EXPECT_TRUE(r.IsEnabled(sheet, robot::kSheetApply)) << "the page is marked modified";
         r.PressOk(sheet);

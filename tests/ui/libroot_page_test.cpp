@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource.h"
 #include "tests/ui/ui_fixture.h"
+#include "tests/ui/ui_texts.h"
 
 namespace uitest {
 namespace {
@@ -17,53 +19,13 @@ using testsupport::MakeFolder;
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
 
-const char kCaption[] = "Vorda Options";
-const char kNotAccessible[] =
-    "Program failed to process binder. LibRoot Folders may not be accessible.\nCheck the "
-    "contents and attributes of the LibRoot Folders specified in configuration settings.";
-const char kPathTooLong[] =
-    "The specified folder name is longer than 160 characters. When creating a library, cabinet "
-    "or binder, the path name may not exceed the maximum length allowed. \nEnter a shorter "
-    "folder name, and try again.";
-const char kAliasMissing[] = "A LibRoot alias is required. \nCheck and try again.";
-const char kAliasTooLong[] =
-    "The LibRoot alias exceeds 30 characters. \nEnter another name, and try again.";
-const char kAliasDuplicated[] =
-    "A LibRoot alias is duplicated. \nLibRoot alias should be unique. \nSet a LibRoot alias "
-    "again.";
-const char kInsideWorkArea[] =
-    "You cannot specify the same folder as a WorkArea Folder \r\nor any of its sub folders as a "
-    "LibRoot folder.\r\nSpecify another folder.";
-const char kNested[] =
-    "A previously specified LibRoot folder was found in the upper or lower level of the "
-    "specified folder.\r\nThe previous data may be corrupted if a LibRoot folder is specified "
-    "in this directory.\r\nTry again and specify an available directory.";
-
-// Log texts of the page.
-const char kLogEmpty[] = "The selected link folder is empty.";
-const char kLogUnreachable[] = "Cannot connect the network link folder. ";
-const char kLogNested[] = "Invalid link folder path. ";
-const char kLogWorkArea[] = "LinkFolder path is same with workdesk path. ";
-const char kLogIcon[] = "The function of ChangeFolderIcon_EnvSet is failed.";
-const char kLogNotWritable[] = "The selected link folder is readonly or is not directory. ";
-const char kLogTooLong[] = "The length of the selected link folder is too long.";
-const char kLogAliasEmpty[] = "The name of the selected link folder is empty.";
-const char kLogAliasTooLong[] = "The name of the selected link folder is too long.";
-const char kLogAliasOnly[] =
-    "The name of the selected link folder is not empty,but the link folder's path is empty.";
-const char kLogDuplicated[] = "The name of the link folder is duplicated.";
+using namespace text;
 
 // Controls of the LibRoot folders page, by slot.
-const int kRadio[3] = {1054, 1055, 1056};
-const int kPathEdit[3] = {1003, 1004, 1006};
-const int kBrowse[3] = {1024, 1026, 1027};
-const int kAliasEdit[3] = {1050, 1051, 1052};
-const int kZOrderView = 1020;
-const int kZOrderWordDesk = 1021;
-
-// Single-root page.
-const int kSinglePath = 1003;
-const int kSingleBrowse = 1024;
+const int kRadio[3] = {IDC_ROOT1_CURRENT, IDC_ROOT2_CURRENT, IDC_ROOT3_CURRENT};
+const int kPathEdit[3] = {IDC_ROOT1_PATH, IDC_ROOT2_PATH, IDC_ROOT3_PATH};
+const int kBrowse[3] = {IDC_ROOT1_BROWSE, IDC_ROOT2_BROWSE, IDC_ROOT3_BROWSE};
+const int kAliasEdit[3] = {IDC_ROOT1_ALIAS, IDC_ROOT2_ALIAS, IDC_ROOT3_ALIAS};
 
 std::vector<std::string> SplitTabs(const std::string& line) {
     std::vector<std::string> fields;
@@ -75,12 +37,6 @@ std::vector<std::string> SplitTabs(const std::string& line) {
         if (tab == std::string::npos) return fields;
         start = tab + 1;
     }
-}
-
-void ExpectWarning(const robot::MessageBoxInfo& box, const char* text) {
-    EXPECT_EQ(kCaption, box.caption);
-    EXPECT_EQ(text, box.text);
-    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), box.style());
 }
 
 // Empties the selection of an edit and moves the focus away from it, so
@@ -144,37 +100,37 @@ TEST_F(LibRootPageTest, EveryRejectedSlotShowsItsMessageLogsAndSelectsTheField) 
     // clang-format off
     const std::vector<Rejection> cases = {
         // The current slot (slot 1).
-        {"current: empty path", {"", libRoot2, ""}, {"Main", "Two", ""}, 0, kNotAccessible,
+        {"current: empty path", {"", libRoot2, ""}, {"Main", "Two", ""}, 0, kRootInaccessible,
          {kLogEmpty}, kPathEdit[0]},
         {"current: unreachable drive", {"Q:\\Nowhere", libRoot2, ""}, {"Main", "Two", ""}, 0,
-         kNotAccessible, {kLogUnreachable}, kPathEdit[0]},
+         kRootInaccessible, {kLogUnreachable}, kPathEdit[0]},
         {"current: nested in another root", {nested, libRoot2, ""}, {"Main", "Two", ""}, 0,
-         kNested, {kLogNested}, kPathEdit[0]},
+         kRootNested, {kLogNested}, kPathEdit[0]},
         {"current: the WorkArea folder", {workArea, libRoot2, ""}, {"Main", "Two", ""}, 0,
-         kInsideWorkArea, {kLogWorkArea}, kPathEdit[0]},
-        {"current: a file", {file, libRoot2, ""}, {"Main", "Two", ""}, 0, kNotAccessible,
+         kRootInWorkArea, {kLogWorkArea}, kPathEdit[0]},
+        {"current: a file", {file, libRoot2, ""}, {"Main", "Two", ""}, 0, kRootInaccessible,
          {kLogIcon, kLogNotWritable}, kPathEdit[0]},
-        {"current: 161 bytes", {tooLong, libRoot2, ""}, {"Main", "Two", ""}, 0, kPathTooLong,
+        {"current: 161 bytes", {tooLong, libRoot2, ""}, {"Main", "Two", ""}, 0, kRootTooLong,
          {kLogTooLong}, kPathEdit[0]},
         {"current: alias of spaces", {libRoot, libRoot2, ""}, {"   ", "Two", ""}, 0,
-         kAliasMissing, {kLogAliasEmpty}, kAliasEdit[0]},
+         kAliasRequired, {kLogAliasEmpty}, kAliasEdit[0]},
         {"current: alias of 31 bytes", {libRoot, libRoot2, ""}, {alias31, "Two", ""}, 0,
          kAliasTooLong, {kLogAliasTooLong}, kAliasEdit[0]},
         {"current slot 3 checked first: empty path", {libRoot, libRoot2, ""}, {"Main", "Two", ""},
-         2, kNotAccessible, {kLogEmpty}, kPathEdit[2]},
+         2, kRootInaccessible, {kLogEmpty}, kPathEdit[2]},
         // Another slot (slot 2).
-        {"other: alias without path", {libRoot, "", ""}, {"Main", "Two", ""}, 0, kNotAccessible,
+        {"other: alias without path", {libRoot, "", ""}, {"Main", "Two", ""}, 0, kRootInaccessible,
          {kLogAliasOnly}, kPathEdit[1]},
-        {"other: 161 bytes", {libRoot, tooLong, ""}, {"Main", "Two", ""}, 0, kPathTooLong,
+        {"other: 161 bytes", {libRoot, tooLong, ""}, {"Main", "Two", ""}, 0, kRootTooLong,
          {kLogTooLong}, kPathEdit[1]},
-        {"other: empty alias", {libRoot, libRoot2, ""}, {"Main", "", ""}, 0, kAliasMissing,
+        {"other: empty alias", {libRoot, libRoot2, ""}, {"Main", "", ""}, 0, kAliasRequired,
          {kLogAliasEmpty}, kAliasEdit[1]},
         {"other: alias of 31 bytes", {libRoot, libRoot2, ""}, {"Main", alias31, ""}, 0,
          kAliasTooLong, {kLogAliasTooLong}, kAliasEdit[1]},
         {"other: changed to a nested folder", {libRoot, nested, ""}, {"Main", "Two", ""}, 0,
-         kNested, {kLogNested}, kPathEdit[1]},
+         kRootNested, {kLogNested}, kPathEdit[1]},
         {"other: below the WorkArea folder", {libRoot, workArea + "\\Sub", ""},
-         {"Main", "Two", ""}, 0, kInsideWorkArea, {kLogWorkArea}, kPathEdit[1]},
+         {"Main", "Two", ""}, 0, kRootInWorkArea, {kLogWorkArea}, kPathEdit[1]},
         // Duplicate aliases: the first slot of the pair is selected.
         {"aliases 1 and 2 equal", {libRoot, libRoot2, ""}, {"Box", "Box", ""}, 0,
          kAliasDuplicated, {kLogDuplicated}, kAliasEdit[0]},
@@ -198,10 +154,10 @@ TEST_F(LibRootPageTest, EveryRejectedSlotShowsItsMessageLogsAndSelectsTheField) 
                 r.SetText(page, kPathEdit[i], c.path[i]);
                 r.SetText(page, kAliasEdit[i], c.alias[i]);
             }
-            ResetFocus(r, page, c.focusId, kZOrderView);
+            ResetFocus(r, page, c.focusId, IDC_ROOT_ZORDER_VIEW);
             r.PressApply(sheet);
             const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
-            ExpectWarning(box, c.message);
+            ExpectMessage(box, c.message);
             r.Answer(box, IDOK);
             EXPECT_FALSE(r.CallReturned());
             EXPECT_TRUE(r.HasFocus(page, c.focusId));
@@ -285,7 +241,7 @@ TEST_F(LibRootPageTest, OnlyAChangedOtherSlotIsCheckedForNesting) {
             r.PressOk(sheet);
             if (!c.accepted) {
                 const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
-                ExpectWarning(box, kNested);
+                ExpectMessage(box, kRootNested);
                 r.Answer(box, IDOK);
                 EXPECT_TRUE(r.HasFocus(page, kPathEdit[1]));
                 r.PressCancel(sheet);
@@ -327,10 +283,10 @@ TEST_F(LibRootPageTest, WindowOrderPreferencesAreShownAndSavedOnOk) {
     ConfigSet(args, [&](robot::Robot& r) {
         HWND sheet = r.WaitForSheet();
         HWND page = r.CurrentPage(sheet);
-        EXPECT_TRUE(r.IsChecked(page, kZOrderWordDesk));
-        EXPECT_FALSE(r.IsChecked(page, kZOrderView));
-        r.Click(page, kZOrderWordDesk);
-        r.Click(page, kZOrderView);
+        EXPECT_TRUE(r.IsChecked(page, IDC_ROOT_ZORDER_WORKAREA));
+        EXPECT_FALSE(r.IsChecked(page, IDC_ROOT_ZORDER_VIEW));
+        r.Click(page, IDC_ROOT_ZORDER_WORKAREA);
+        r.Click(page, IDC_ROOT_ZORDER_VIEW);
         r.PressOk(sheet);
         r.WaitCallReturned();
     });
@@ -356,7 +312,7 @@ TEST_F(LibRootPageTest, WindowOrderIsWrittenByEverySlotThatPasses) {
         ConfigSet(args, [&](robot::Robot& r) {
             HWND sheet = r.WaitForSheet();
             HWND page = r.CurrentPage(sheet);
-            r.Click(page, kZOrderView);
+            r.Click(page, IDC_ROOT_ZORDER_VIEW);
             r.SetText(page, kPathEdit[0], c.path1);
             r.SetText(page, kAliasEdit[1], c.alias2);
             r.PressApply(sheet);
@@ -379,7 +335,7 @@ TEST_F(LibRootPageTest, LeavingTheTabWithARejectedSlotKeepsItOpen) {
         r.SetText(page, kAliasEdit[0], "");
         r.PostSelectTab(sheet, 0);
         const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
-        ExpectWarning(box, kAliasMissing);
+        ExpectMessage(box, kAliasRequired);
         r.Answer(box, IDOK);
         EXPECT_EQ(3, r.CurrentTab(sheet));
         EXPECT_TRUE(r.HasFocus(page, kAliasEdit[0]));
@@ -447,7 +403,7 @@ TEST_F(LibRootPageTest, BrowseOpensAtTheEditsFolderAndFillsTheEdit) {
             HWND sheet = r.WaitForSheet();
             HWND page = r.CurrentPage(sheet);
             r.SetText(page, kPathEdit[1], c.start);
-            r.SetFocus(page, kZOrderView);
+            r.SetFocus(page, IDC_ROOT_ZORDER_VIEW);
             r.Click(page, kBrowse[1]);
             HWND browser = r.WaitForDialog(sheet);
             EXPECT_EQ("Please select a folder to be the Library Root:", r.Text(browser, 0x3742))
@@ -476,10 +432,10 @@ TEST_F(LibRootPageTest, SingleRootRejectionsFocusTheEditWithoutSelecting) {
         const char* message;
     };
     const std::vector<Case> cases = {
-        {"empty", "", kNotAccessible},
-        {"missing, however long", temp / std::string(170, 'M'), kNotAccessible},
-        {"a file", file, kNotAccessible},
-        {"161 bytes", tooLong, kPathTooLong},
+        {"empty", "", kRootInaccessible},
+        {"missing, however long", temp / std::string(170, 'M'), kRootInaccessible},
+        {"a file", file, kRootInaccessible},
+        {"161 bytes", tooLong, kRootTooLong},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -487,16 +443,16 @@ TEST_F(LibRootPageTest, SingleRootRejectionsFocusTheEditWithoutSelecting) {
         const int result = ConfigSet(args, [&](robot::Robot& r) {
             HWND sheet = r.WaitForSheet();
             HWND page = r.CurrentPage(sheet);
-            r.SetText(page, kSinglePath, c.path);
-            HWND edit = r.Item(page, kSinglePath);
+            r.SetText(page, IDC_GENERAL_PATH, c.path);
+            HWND edit = r.Item(page, IDC_GENERAL_PATH);
             r.RunOnUiThread([edit] { SendMessageA(edit, EM_SETSEL, 0, 0); });
             r.PressOk(sheet);
             const robot::MessageBoxInfo box = r.WaitForMessageBox(sheet);
-            ExpectWarning(box, c.message);
+            ExpectMessage(box, c.message);
             r.Answer(box, IDOK);
             EXPECT_FALSE(r.CallReturned());
-            EXPECT_TRUE(r.HasFocus(page, kSinglePath));
-            const robot::Selection selection = r.GetSelection(page, kSinglePath);
+            EXPECT_TRUE(r.HasFocus(page, IDC_GENERAL_PATH));
+            const robot::Selection selection = r.GetSelection(page, IDC_GENERAL_PATH);
             EXPECT_EQ(selection.start, selection.end) << "nothing selected";
             r.PressCancel(sheet);
             r.WaitCallReturned();
@@ -525,7 +481,7 @@ TEST_F(LibRootPageTest, SingleRootResultTellsWhetherPathOrFlagChanged) {
         ConfigArgs args(0, libRoot, "", "", 0, 1);
         const int result = ConfigSet(args, [&](robot::Robot& r) {
             HWND sheet = r.WaitForSheet();
-            r.SetText(r.CurrentPage(sheet), kSinglePath, c.typed);
+            r.SetText(r.CurrentPage(sheet), IDC_GENERAL_PATH, c.typed);
             r.PressOk(sheet);
             r.WaitCallReturned();
         });
@@ -540,13 +496,13 @@ TEST_F(LibRootPageTest, SingleRootBrowseFillsTheEdit) {
     const int result = ConfigSet(args, [&](robot::Robot& r) {
         HWND sheet = r.WaitForSheet();
         HWND page = r.CurrentPage(sheet);
-        r.SetText(page, kSinglePath, "C:\\");
-        r.Click(page, kSingleBrowse);
+        r.SetText(page, IDC_GENERAL_PATH, "C:\\");
+        r.Click(page, IDC_GENERAL_BROWSE);
         HWND browser = r.WaitForDialog(sheet);
         r.Click(browser, IDOK);
         r.WaitGone(browser);
         r.WaitIdle();
-        EXPECT_EQ("C:", r.Text(page, kSinglePath));
+        EXPECT_EQ("C:", r.Text(page, IDC_GENERAL_PATH));
         r.PressCancel(sheet);
         r.WaitCallReturned();
     });

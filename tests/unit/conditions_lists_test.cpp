@@ -138,20 +138,6 @@ TEST(ConditionEntryParseDbcs, DoubleByteNames) {
     }
 }
 
-TEST(ConditionEntries, BuildAndRelease) {
-    EntryArray entries;
-    EXPECT_EQ(0, BuildNameEntries("Papers#3,Bills#12,", &entries));
-    ASSERT_EQ(2u, entries.size());
-    EXPECT_EQ("Papers#3", entries[0].text);
-    EXPECT_EQ(0, entries[0].hasNumber);  // markers wait for ParseEntryName
-    EXPECT_EQ(0, BuildNameEntries("More", &entries));
-    ASSERT_EQ(3u, entries.size());
-    EXPECT_EQ(0, BuildNameEntries("", &entries));
-    EXPECT_EQ(3u, entries.size());
-    ReleaseEntries(&entries);
-    EXPECT_TRUE(entries.empty());
-}
-
 TEST(ConditionEntries, LeadingNumber) {
     EXPECT_EQ(12, LeadingNumber("12"));
     EXPECT_EQ(7, LeadingNumber("7x3"));
@@ -163,68 +149,12 @@ TEST(ConditionEntries, LeadingNumber) {
 }
 
 // A cabinet folder with binder folders; a binder is a folder whose
-// "folder.ini" has [Binder] Title.
+// "folder.ini" has [Binder] Title. (The position order and what counts as
+// a binder are checked through folder.ini in library_tree_test.cpp.)
 class ConditionBinders : public ::testing::Test {
 protected:
-    void AddBinder(const std::string& folder, const std::string& title,
-                   const std::string& subTitle = "") {
-        testsupport::MakeFolder(dir / folder);
-        std::string ini = "[Binder]\r\nTitle=" + title + "\r\n";
-        if (!subTitle.empty()) ini += "SubTitle=" + subTitle + "\r\n";
-        testsupport::WriteFileBytes(dir / folder + "\\folder.ini", ini);
-    }
-    std::vector<std::string> Texts(const EntryArray& entries) {
-        std::vector<std::string> texts;
-        for (const ListEntry& e : entries) texts.push_back(e.text);
-        return texts;
-    }
     testsupport::TempDir dir;
 };
-
-TEST_F(ConditionBinders, PositionOrderEqualPositionsFirst) {
-    AddBinder("B1", "One");
-    AddBinder("B2", "Two");
-    AddBinder("B3", "Three");
-    EntryArray entries;
-    EXPECT_EQ(
-        0, BuildBinderEntries(dir.path().c_str(), {"B1", "B2", "B3"}, {"2", "1", "2"}, &entries));
-    EXPECT_EQ((std::vector<std::string>{"Two", "Three", "One"}), Texts(entries));
-    EXPECT_EQ("B2", entries[0].folderName);
-    EXPECT_EQ(1, entries[0].position);
-    EXPECT_EQ(2, entries[2].position);
-}
-
-TEST_F(ConditionBinders, ShorterListLimitsAndNonBindersLeftOut) {
-    AddBinder("B1", "One");
-    AddBinder("B2", "Two");
-    AddBinder("B3", "Three");
-    testsupport::MakeFolder(dir / "Plain");  // no folder.ini: not a binder
-    AddBinder("Untitled", "");               // empty title: not a binder
-    EntryArray entries;
-    BuildBinderEntries(dir.path().c_str(), {"B1", "B2", "B3"}, {"5", "4"}, &entries);
-    EXPECT_EQ((std::vector<std::string>{"Two", "One"}), Texts(entries));
-    ReleaseEntries(&entries);
-    BuildBinderEntries(dir.path().c_str(), {"Plain", "B1", "Untitled", "Missing"},
-                       {"1", "x", "3", "0"}, &entries);
-    ASSERT_EQ(1u, entries.size());
-    EXPECT_EQ(0, entries[0].position);  // "x": no digits
-}
-
-TEST_F(ConditionBinders, TitleAndSubTitleJoined) {
-    AddBinder("B1", "Tax", "#2");
-    AddBinder("B2", "A title longer than twenty four bytes",
-              "and a subtitle longer than twenty-six");
-    EntryArray entries;
-    // A cabinet path that already ends in a backslash gets no second one.
-    BuildBinderEntries((dir.path() + "\\").c_str(), {"B1", "B2"}, {"1", "2"}, &entries);
-    ASSERT_EQ(2u, entries.size());
-    EXPECT_EQ("Tax#2", entries[0].text);
-    ParseEntryName(&entries[0]);
-    EXPECT_EQ("Tax", EntryShownText(entries[0]));
-    EXPECT_EQ(2, entries[0].number);
-    EXPECT_LE(entries[1].text.size(), 24u + 26u);
-    EXPECT_EQ(0u, entries[1].text.find("A title longer"));
-}
 
 TEST_F(ConditionBinders, DbcsCabinetEndingInTrailBackslash) {
     SKIP_UNLESS_CP932();

@@ -8,8 +8,8 @@
 #include "framework/dialog_template.h"
 #include "framework/property_page.h"
 #include "framework/property_sheet.h"
+#include "host/robot/robot.h"
 #include "resources/resource.h"
-#include "tests/framework/harness.h"
 
 namespace {
 
@@ -115,12 +115,11 @@ TEST(DialogTemplateFont, SheetTakesTheFirstPageFontAndThePageFits) {
     sheet.AddPage(&page);
     char face[LF_FACESIZE] = {};
     RECT pageRect = {}, tabRect = {};
-    fwtest::Robot robot;
-    robot.Run(
+    robot::Run(
         [&] { return sheet.DoModal(); },
-        [&](fwtest::Robot& r) {
+        [&](robot::Robot& r) {
             HWND window = r.WaitForSheet();
-            r.RunOnUi([&] {
+            r.RunOnUiThread([&] {
                 LOGFONTA font = {};
                 HFONT handle = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
                 if (handle) GetObjectA(handle, sizeof font, &font);

@@ -163,15 +163,6 @@ TEST_F(LibraryTree, GarbageFolderIni) {
     }
 }
 
-TEST_F(LibraryTree, StringIds) {
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("stale"));
-    const UINT ids[] = {4404, 4405, 4406, 4999};  // the last has no text
-    EXPECT_EQ(1, FillComboFromStringIds(parent, kComboId, ids, 4));
-    EXPECT_EQ((Rows{"B: Button Name", "D: Date", "T: Time", ""}), ComboRows());
-    EXPECT_EQ(1, FillComboFromStringIds(parent, kComboId, ids, 0));
-    EXPECT_TRUE(ComboRows().empty());
-}
-
 class LibraryTreeBinders : public LibraryTree {
 protected:
     void SetUp() override {

@@ -14,7 +14,6 @@
 #include "tests/support/test_support.h"
 
 using testsupport::MakeFolder;
-using testsupport::SetEnv;
 using testsupport::TempDir;
 using testsupport::WriteFileBytes;
 
@@ -289,26 +288,6 @@ TEST(LibRootCert, IsCertFolderMissing) {
     EXPECT_EQ(0, CPage_General::IsCertFolderMissing(""));
     EXPECT_EQ(1, CPage_General::IsCertFolderMissing((dir / "Bare").c_str()));
     EXPECT_EQ(0, CPage_General::IsCertFolderMissing((dir / "Done").c_str()));
-}
-
-TEST(LibRootWindowOrder, PreferencesLiveInTheCommonIni) {
-    TempDir dir;
-    const std::string ini = dir / "VordaCommon.ini";
-    SetEnv("VORDA_COMMON_INI", ini.c_str());
-    WriteFileBytes(ini, "[Common]\r\nZOrderView=5\r\nZOrderWordDesk=0\r\n");
-    EXPECT_EQ(1, CPage_General::GetZOrderView()) << "any nonzero number is on";
-    EXPECT_EQ(0, CPage_General::GetZOrderWordDesk());
-
-    EXPECT_NE(0, CPage_General::SetZOrderWordDesk(7));
-    EXPECT_NE(0, CPage_General::SetZOrderView(0));
-    char value[16] = {};
-    GetPrivateProfileStringA("Common", "ZOrderWordDesk", "", value, sizeof value, ini.c_str());
-    EXPECT_STREQ("1", value);
-    GetPrivateProfileStringA("Common", "ZOrderView", "", value, sizeof value, ini.c_str());
-    EXPECT_STREQ("0", value);
-    EXPECT_EQ(1, CPage_General::GetZOrderWordDesk());
-    EXPECT_EQ(0, CPage_General::GetZOrderView());
-    SetEnv("VORDA_COMMON_INI", nullptr);
 }
 
 }  // namespace

@@ -28,30 +28,6 @@ std::string ReadIni(const std::string& file, const char* section, const char* ke
     return value;
 }
 
-// Keeps the App Paths entry of the main executable as it was.
-class AppFolderGuard {
-public:
-    AppFolderGuard() {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(
-                HKEY_LOCAL_MACHINE,
-                "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VordaMonoTavo.exe", 0,
-                KEY_READ, &key) == ERROR_SUCCESS) {
-            char value[MAX_PATH] = {};
-            DWORD size = sizeof value - 1;
-            had_ = RegQueryValueExA(key, "Path", nullptr, nullptr, reinterpret_cast<BYTE*>(value),
-                                    &size) == ERROR_SUCCESS;
-            value_ = value;
-            RegCloseKey(key);
-        }
-    }
-    ~AppFolderGuard() { testsupport::SetAppFolder(had_ ? value_.c_str() : nullptr); }
-
-private:
-    bool had_ = false;
-    std::string value_;
-};
-
 class LinkFolders : public testing::Test {
 protected:
     void SetUp() override {
@@ -71,7 +47,7 @@ protected:
     std::string NetworkPath(const std::string& local) const { return "\\\\?\\" + local; }
 
     TempDir dir_;
-    AppFolderGuard appFolder_;
+    testsupport::SavedSetup saved_;
     std::string ini_;
     std::string changeInfo_;
 };
@@ -289,7 +265,7 @@ TEST(AppPathDbcs, StripLastPathComponentSkipsTrailByteBackslash) {
 }
 
 TEST(AppPath, GetAppPathDropsOneTrailingBackslash) {
-    AppFolderGuard guard;
+    testsupport::SavedSetup saved;
     const std::pair<const char*, const char*> cases[] = {
         {"C:\\App\\", "C:\\App"},
         {"C:\\App", "C:\\App"},
