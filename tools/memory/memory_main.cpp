@@ -24,6 +24,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -154,9 +155,25 @@ void ReplaceInFile(const std::string& path, const std::string& what, const std::
 
 // The sample laid out as tools/demo.sh lays it out, in a scratch folder:
 // App (the application folder, with its INI files and conditions), LibRoot
-// and WorkArea.
+// and WorkArea. The App Paths entry goes back to what it was at the end, so
+// that the programs sharing the Wine prefix find what they left.
 class Sample {
 public:
+    Sample() {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kAppPathsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return;
+        char value[MAX_PATH + 1] = {};
+        DWORD size = MAX_PATH;
+        hadEntry_ = RegQueryValueExA(key, "Path", nullptr, nullptr, reinterpret_cast<BYTE*>(value),
+                                     &size) == ERROR_SUCCESS;
+        RegCloseKey(key);
+        entry_ = value;
+    }
+    ~Sample() { testsupport::SetAppFolder(hadEntry_ ? entry_.c_str() : nullptr); }
+    Sample(const Sample&) = delete;
+    Sample& operator=(const Sample&) = delete;
+
     bool LayOut(const std::string& source) {
         if (!CopyTree(source, temp_.path())) return false;
         testsupport::MakeFolder(temp_ / "WorkArea");
@@ -168,23 +185,27 @@ public:
         testsupport::SetEnv("VORDA_COMMON_INI", (app + "\\VordaCommon.ini").c_str());
         return true;
     }
-    ~Sample() { testsupport::SetAppFolder(nullptr); }
     std::string LibRoot() const { return temp_ / "LibRoot"; }
 
 private:
+    static constexpr const char* kAppPathsKey =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VordaMonoTavo.exe";
     testsupport::TempDir temp_;
+    bool hadEntry_ = false;
+    std::string entry_;
 };
 
 // ---- the plain sheet ---------------------------------------------------------
 
-// A page template: caption, font, one check box.
-std::vector<WORD> PageTemplate(const wchar_t* caption) {
+// A page template: caption, font and controls controls (one by default):
+// check boxes, edits and drop-down combo boxes in turn, in rows.
+std::vector<WORD> PageTemplate(const wchar_t* caption, int controls) {
     std::vector<WORD> t(sizeof(DLGTEMPLATE) / sizeof(WORD), 0);
     auto* dialog = reinterpret_cast<DLGTEMPLATE*>(t.data());
     dialog->style = WS_CHILD | WS_DISABLED | WS_CAPTION | DS_SETFONT | DS_3DLOOK;
-    dialog->cdit = 1;
-    dialog->cx = 200;
-    dialog->cy = 100;
+    dialog->cdit = static_cast<WORD>(controls);
+    dialog->cx = 300;
+    dialog->cy = 200;
     auto put = [&t](const wchar_t* text) {
         do t.push_back(static_cast<WORD>(*text));
         while (*text++);
@@ -194,20 +215,25 @@ std::vector<WORD> PageTemplate(const wchar_t* caption) {
     put(caption);
     t.push_back(8);
     put(L"MS Shell Dlg");
-    if (t.size() % 2) t.push_back(0);  // DWORD alignment of the item
-    const size_t itemAt = t.size();
-    t.resize(itemAt + sizeof(DLGITEMTEMPLATE) / sizeof(WORD), 0);
-    auto* item = reinterpret_cast<DLGITEMTEMPLATE*>(&t[itemAt]);
-    item->style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
-    item->x = 10;
-    item->y = 10;
-    item->cx = 120;
-    item->cy = 12;
-    item->id = 100;
-    t.push_back(0xFFFF);
-    t.push_back(0x0080);  // button
-    put(L"Option");
-    t.push_back(0);  // no creation data
+    static const DWORD kStyles[3] = {BS_AUTOCHECKBOX, ES_AUTOHSCROLL | WS_BORDER,
+                                     CBS_DROPDOWN | WS_VSCROLL};
+    static const WORD kClasses[3] = {0x0080, 0x0081, 0x0085};  // button, edit, combo box
+    for (int n = 0; n < controls; ++n) {
+        if (t.size() % 2) t.push_back(0);  // DWORD alignment of the item
+        const size_t itemAt = t.size();
+        t.resize(itemAt + sizeof(DLGITEMTEMPLATE) / sizeof(WORD), 0);
+        auto* item = reinterpret_cast<DLGITEMTEMPLATE*>(&t[itemAt]);
+        item->style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | kStyles[n % 3];
+        item->x = static_cast<short>(5 + (n % 4) * 72);
+        item->y = static_cast<short>(5 + (n / 4) * 14);
+        item->cx = 68;
+        item->cy = n % 3 == 2 ? 60 : 12;
+        item->id = static_cast<WORD>(100 + n);
+        t.push_back(0xFFFF);
+        t.push_back(kClasses[n % 3]);
+        put(n % 3 == 0 ? L"Option" : L"");
+        t.push_back(0);  // no creation data
+    }
     return t;
 }
 
@@ -215,9 +241,9 @@ INT_PTR CALLBACK PlainPageProc(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
-INT_PTR ShowPlainSheet() {
-    static const std::vector<WORD> first = PageTemplate(L"First");
-    static const std::vector<WORD> second = PageTemplate(L"Second");
+INT_PTR ShowPlainSheet(int controls) {
+    static const std::vector<WORD> first = PageTemplate(L"First", controls);
+    static const std::vector<WORD> second = PageTemplate(L"Second", controls);
     PROPSHEETPAGEA pages[2] = {};
     const std::vector<WORD>* templates[2] = {&first, &second};
     for (int i = 0; i < 2; ++i) {
@@ -291,9 +317,14 @@ void DriveDialog(robot::Robot& r, bool ok) {
 
 class Case {
 public:
-    Case(const std::string& name, Visit visit, Press press, host::OptionsModule& module,
-         Sample& sample)
-        : name_(name), visit_(visit), press_(press), module_(module), sample_(sample) {}
+    Case(const std::string& name, Visit visit, Press press, int controls,
+         host::OptionsModule& module, Sample& sample)
+        : name_(name),
+          visit_(visit),
+          press_(press),
+          controls_(controls),
+          module_(module),
+          sample_(sample) {}
 
     // One open; n counts the opens, even ones press OK when both are pressed.
     void Open(int n, Counts& counts) {
@@ -310,7 +341,7 @@ public:
                     // Made and dropped per open, as the module's exports do.
                     HMODULE owner = name_ == "themed" ? module_.handle() : nullptr;
                     ActivationContext context(owner);
-                    return ShowPlainSheet();
+                    return ShowPlainSheet(controls_);
                 },
                 drive);
             if ((result > 0) != ok) ++counts.failed;
@@ -329,14 +360,26 @@ private:
     std::string name_;
     Visit visit_;
     Press press_;
+    int controls_;
     host::OptionsModule& module_;
     Sample& sample_;
 };
 
+// A failure the robot reported (a window that never came, a control that
+// was missing): the case stops after that open instead of waiting out the
+// timeout on every one that follows.
+std::atomic<bool> g_robotFailed{false};
+
+void ReportRobotFailure(const std::string& message) {
+    std::fprintf(stderr, "robot: %s\n", message.c_str());
+    std::fflush(stderr);
+    g_robotFailed = true;
+}
+
 // ---- the child: one case ---------------------------------------------------------
 
 int RunCase(const std::string& name, const std::string& token, int cycles, int warmUp, Visit visit,
-            Press press, bool trace, const std::string& sampleSource) {
+            Press press, int controls, bool trace, const std::string& sampleSource) {
     const std::string entry = FindOwnProcEntry(token);
     if (entry.empty() || RssAnonKb(entry) < 0) {
         std::fprintf(stderr, "%s: cannot find this process's /proc entry\n", name.c_str());
@@ -354,13 +397,25 @@ int RunCase(const std::string& name, const std::string& token, int cycles, int w
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
-    Case run(name, visit, press, module, sample);
+    robot::FailureHooks hooks;
+    hooks.report = ReportRobotFailure;
+    robot::SetFailureHooks(hooks);
+    Case run(name, visit, press, controls, module, sample);
     Counts counts;
-    for (int n = 0; n < warmUp; ++n) run.Open(n, counts);
+    auto stopped = [&name] {
+        if (!g_robotFailed) return false;
+        std::fprintf(stderr, "%s: stopped after the robot's failure\n", name.c_str());
+        return true;
+    };
+    for (int n = 0; n < warmUp; ++n) {
+        run.Open(n, counts);
+        if (stopped()) return 1;
+    }
     const long before = RssAnonKb(entry);
     std::vector<long> samples;
     for (int n = 0; n < cycles; ++n) {
         run.Open(warmUp + n, counts);
+        if (stopped()) return 1;
         samples.push_back(RssAnonKb(entry));
         if (trace) std::fprintf(stderr, "%s %d %ld\n", name.c_str(), n + 1, samples.back());
     }
@@ -406,7 +461,8 @@ int RunChild(const std::string& arguments) {
 int Usage() {
     std::fprintf(stderr,
                  "usage: vorda_memory.exe [cycles] [warm-up] [--case NAME]... "
-                 "[--visit all|first|none] [--press both|ok|cancel] [--sample DIR]\n"
+                 "[--visit all|first|none] [--press both|ok|cancel] [--controls N] [--trace] "
+                 "[--sample DIR]\n"
                  "cases: plain themed mode0 mode1 mode2 lumora\n");
     return 2;
 }
@@ -416,6 +472,7 @@ int Usage() {
 int main(int argc, char** argv) {
     int cycles = 300, warmUp = 20, numbers = 0;
     bool trace = false;
+    int controls = 1;
     std::vector<std::string> cases;
     std::string visitName = "all", pressName = "both", child, token;
     std::string sample = WindowsPath(VORDA_SAMPLE_DIR);
@@ -426,6 +483,8 @@ int main(int argc, char** argv) {
             cases.push_back(argv[++i]);
         } else if (arg == "--visit" && hasValue) {
             visitName = argv[++i];
+        } else if (arg == "--controls" && hasValue) {
+            controls = std::max(1, std::min(200, std::atoi(argv[++i])));
         } else if (arg == "--trace") {
             trace = true;
         } else if (arg == "--press" && hasValue) {
@@ -458,9 +517,10 @@ int main(int argc, char** argv) {
         if (!known) return Usage();
     }
 
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    if (!child.empty()) return RunCase(child, token, cycles, warmUp, visit, press, trace, sample);
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
+    if (!child.empty())
+        return RunCase(child, token, cycles, warmUp, visit, press, controls, trace, sample);
 
     std::printf("RssAnon in KiB after %d warm-up opens and after %d cycles (tabs: %s, press: %s)\n",
                 warmUp, cycles, visitName.c_str(), pressName.c_str());
@@ -474,6 +534,7 @@ int main(int argc, char** argv) {
             "vorda-memory-" + std::to_string(GetCurrentProcessId()) + "-" + name;
         const std::string arguments = std::to_string(cycles) + " " + std::to_string(warmUp) +
                                       " --visit " + visitName + " --press " + pressName +
+                                      " --controls " + std::to_string(controls) +
                                       (trace ? " --trace" : "") + " --sample \"" + sample +
                                       "\" --child " + name + " " + childToken;
         if (RunChild(arguments) != 0) ++failures;
