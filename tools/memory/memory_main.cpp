@@ -7,7 +7,8 @@
 //
 //   usage: vorda_memory.exe [cycles, default 300] [warm-up, default 20]
 //                           [--case NAME]... [--visit all|first|none]
-//                           [--press both|ok|cancel]
+//                           [--press both|ok|cancel] [--controls N] [--trace]
+//                           [--heap] [--sample DIR]
 //
 // Cases: plain (a two-page property sheet from in-memory templates: what the
 // platform itself keeps per open), themed (the same sheet inside an
@@ -29,6 +30,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -116,6 +118,45 @@ double LowWaterPerOpen(long before, const std::vector<long>& samples) {
         second = std::min(second, samples[half + i]);
     }
     return static_cast<double>(second - first) / static_cast<double>(half);
+}
+
+// The busy blocks of the process's heaps, counted by size: what the Windows
+// side of the process holds (RssAnon also holds what Wine's Unix side takes).
+std::map<size_t, long> HeapBlocks() {
+    std::map<size_t, long> blocks;
+    HANDLE heaps[64];
+    const DWORD count = GetProcessHeaps(64, heaps);
+    for (DWORD h = 0; h < count && h < 64; ++h) {
+        if (!HeapLock(heaps[h])) continue;
+        PROCESS_HEAP_ENTRY entry = {};
+        while (HeapWalk(heaps[h], &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) ++blocks[entry.cbData];
+        HeapUnlock(heaps[h]);
+    }
+    return blocks;
+}
+
+// The block sizes whose count grew the most, to standard error.
+void PrintHeapGrowth(const std::map<size_t, long>& before, const std::map<size_t, long>& after) {
+    std::vector<std::pair<long long, size_t>> grown;  // bytes grown, block size
+    long long total = 0;
+    for (const auto& block : after) {
+        const auto was = before.find(block.first);
+        const long more = block.second - (was == before.end() ? 0 : was->second);
+        total += static_cast<long long>(more) * static_cast<long long>(block.first);
+        if (more > 0) grown.emplace_back(static_cast<long long>(more) * block.first, block.first);
+    }
+    for (const auto& block : before)
+        if (after.find(block.first) == after.end())
+            total -= static_cast<long long>(block.second) * static_cast<long long>(block.first);
+    std::sort(grown.rbegin(), grown.rend());
+    std::fprintf(stderr, "heap: %lld bytes more in busy blocks\n", total);
+    for (size_t i = 0; i < grown.size() && i < 12; ++i) {
+        const size_t size = grown[i].second;
+        const auto was = before.find(size);
+        std::fprintf(stderr, "heap: %zu-byte blocks: %ld more\n", size,
+                     after.at(size) - (was == before.end() ? 0 : was->second));
+    }
 }
 
 // ---- the sample setup ------------------------------------------------------
@@ -379,7 +420,7 @@ void ReportRobotFailure(const std::string& message) {
 // ---- the child: one case ---------------------------------------------------------
 
 int RunCase(const std::string& name, const std::string& token, int cycles, int warmUp, Visit visit,
-            Press press, int controls, bool trace, const std::string& sampleSource) {
+            Press press, int controls, bool trace, bool heap, const std::string& sampleSource) {
     const std::string entry = FindOwnProcEntry(token);
     if (entry.empty() || RssAnonKb(entry) < 0) {
         std::fprintf(stderr, "%s: cannot find this process's /proc entry\n", name.c_str());
@@ -412,6 +453,8 @@ int RunCase(const std::string& name, const std::string& token, int cycles, int w
         if (stopped()) return 1;
     }
     const long before = RssAnonKb(entry);
+    std::map<size_t, long> heapBefore;
+    if (heap) heapBefore = HeapBlocks();
     std::vector<long> samples;
     for (int n = 0; n < cycles; ++n) {
         run.Open(warmUp + n, counts);
@@ -420,6 +463,7 @@ int RunCase(const std::string& name, const std::string& token, int cycles, int w
         if (trace) std::fprintf(stderr, "%s %d %ld\n", name.c_str(), n + 1, samples.back());
     }
     const long after = samples.empty() ? before : samples.back();
+    if (heap) PrintHeapGrowth(heapBefore, HeapBlocks());
     const long growth = after - before;
     std::printf("%-8s %10ld %10ld %10ld %10.2f %10.2f", name.c_str(), before, after, growth,
                 cycles > 0 ? static_cast<double>(growth) / cycles : 0.0,
@@ -459,11 +503,12 @@ int RunChild(const std::string& arguments) {
 }
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: vorda_memory.exe [cycles] [warm-up] [--case NAME]... "
-                 "[--visit all|first|none] [--press both|ok|cancel] [--controls N] [--trace] "
-                 "[--sample DIR]\n"
-                 "cases: plain themed mode0 mode1 mode2 lumora\n");
+    std::fprintf(
+        stderr,
+        "usage: vorda_memory.exe [cycles] [warm-up] [--case NAME]... "
+        "[--visit all|first|none] [--press both|ok|cancel] [--controls N] [--trace] [--heap] "
+        "[--sample DIR]\n"
+        "cases: plain themed mode0 mode1 mode2 lumora\n");
     return 2;
 }
 
@@ -471,7 +516,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
     int cycles = 300, warmUp = 20, numbers = 0;
-    bool trace = false;
+    bool trace = false, heap = false;
     int controls = 1;
     std::vector<std::string> cases;
     std::string visitName = "all", pressName = "both", child, token;
@@ -485,6 +530,8 @@ int main(int argc, char** argv) {
             visitName = argv[++i];
         } else if (arg == "--controls" && hasValue) {
             controls = std::max(1, std::min(200, std::atoi(argv[++i])));
+        } else if (arg == "--heap") {
+            heap = true;
         } else if (arg == "--trace") {
             trace = true;
         } else if (arg == "--press" && hasValue) {
@@ -520,7 +567,7 @@ int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
     if (!child.empty())
-        return RunCase(child, token, cycles, warmUp, visit, press, controls, trace, sample);
+        return RunCase(child, token, cycles, warmUp, visit, press, controls, trace, heap, sample);
 
     std::printf("RssAnon in KiB after %d warm-up opens and after %d cycles (tabs: %s, press: %s)\n",
                 warmUp, cycles, visitName.c_str(), pressName.c_str());
@@ -532,11 +579,11 @@ int main(int argc, char** argv) {
         // The token makes the child's command line its own among all processes.
         const std::string childToken =
             "vorda-memory-" + std::to_string(GetCurrentProcessId()) + "-" + name;
-        const std::string arguments = std::to_string(cycles) + " " + std::to_string(warmUp) +
-                                      " --visit " + visitName + " --press " + pressName +
-                                      " --controls " + std::to_string(controls) +
-                                      (trace ? " --trace" : "") + " --sample \"" + sample +
-                                      "\" --child " + name + " " + childToken;
+        const std::string arguments =
+            std::to_string(cycles) + " " + std::to_string(warmUp) + " --visit " + visitName +
+            " --press " + pressName + " --controls " + std::to_string(controls) +
+            (trace ? " --trace" : "") + (heap ? " --heap" : "") + " --sample \"" + sample +
+            "\" --child " + name + " " + childToken;
         if (RunChild(arguments) != 0) ++failures;
     }
     return failures == 0 ? 0 : 1;
