@@ -103,12 +103,12 @@ long RssAnonKb(const std::string& entry) {
 
 // The growth per open of the low water: the lowest reading of the second
 // half of the cycles less the lowest of the first half (the reading after
-// the warm-up included), over the half's length. Wine takes blocks of some
-// 700 to 840 KiB a few at a time and lets them go together later (the opens
-// of every case show it, the platform's own sheet too), so single readings
-// jump by up to a few MiB either way; a leak raises the low water steadily,
-// those blocks do not. A leak of L per open raises it by about L times half
-// the cycles.
+// the warm-up included), over the half's length. The process takes blocks
+// of some 700 to 840 KiB a few opens at a time and lets them go together
+// later (the dialog and mode 1 show it most, with OK and with Cancel alike;
+// the plain sheets show single steps), so single readings jump by up to a
+// few MiB either way; a leak raises the low water steadily, those blocks do
+// not. A leak of L per open raises it by about L times half the cycles.
 double LowWaterPerOpen(long before, const std::vector<long>& samples) {
     const size_t half = samples.size() / 2;
     if (half == 0) return 0;
