@@ -24,6 +24,8 @@ public:
     VordaConfigSetFn configSet = nullptr;
     LumoraLConfigSetFn lumoraConfigSet = nullptr;
 
+    HMODULE handle() const { return module_; }
+
 private:
     HMODULE module_ = nullptr;
 };
