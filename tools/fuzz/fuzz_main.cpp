@@ -46,34 +46,6 @@ LONG WINAPI ReportCrash(EXCEPTION_POINTERS* info) {
     return EXCEPTION_EXECUTE_HANDLER;
 }
 
-// The App Paths entry of the main executable, which every input points at its
-// own folder: put back as it was when the run ends, so that the programs
-// that share the Wine prefix find what they left.
-class AppFolderEntry {
-public:
-    AppFolderEntry() {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(
-                HKEY_LOCAL_MACHINE,
-                "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VordaMonoTavo.exe", 0,
-                KEY_READ, &key) != ERROR_SUCCESS)
-            return;
-        char value[MAX_PATH + 1] = {};
-        DWORD size = MAX_PATH;
-        had_ = RegQueryValueExA(key, "Path", nullptr, nullptr, reinterpret_cast<BYTE*>(value),
-                                &size) == ERROR_SUCCESS;
-        RegCloseKey(key);
-        value_ = value;
-    }
-    ~AppFolderEntry() { testsupport::SetAppFolder(had_ ? value_.c_str() : nullptr); }
-    AppFolderEntry(const AppFolderEntry&) = delete;
-    AppFolderEntry& operator=(const AppFolderEntry&) = delete;
-
-private:
-    bool had_ = false;
-    std::string value_;
-};
-
 bool ParseNumber(const char* text, unsigned long long* value) {
     char* end = nullptr;
     *value = std::strtoull(text, &end, 10);
@@ -170,7 +142,9 @@ int RunAll(uint32_t count, uint64_t seed) {
     std::printf("fuzz: %u inputs, seed %llu, code page %u, scratch folder %s\n", count,
                 static_cast<unsigned long long>(seed), GetACP(), run.c_str());
 
-    const AppFolderEntry appFolder;
+    // Every input points the App Paths entry at its own folder: put back as
+    // it was when the run ends, for the programs sharing the Wine prefix.
+    const testsupport::SavedSetup appFolder;
     const ULONGLONG start = GetTickCount64();
     uint32_t crashes = 0, hangs = 0;
     for (uint32_t next = 0; next < count;) {
@@ -244,7 +218,7 @@ int RunOne(uint64_t seed, uint32_t index) {
     g_currentInput = static_cast<LONG>(index);
     fuzz::Findings findings = {};
     {
-        const AppFolderEntry appFolder;
+        const testsupport::SavedSetup appFolder;
         fuzz::InputRunner runner(run + "\\seeds");
         if (!runner.Ready()) return 2;
         runner.Run(seed, index, InputFolder(run, index), true, &findings);

@@ -55,20 +55,6 @@ enum class Press { kBoth, kOk, kCancel };
 
 // ---- RssAnon of this process ---------------------------------------------
 
-// The whole of a file of /proc, whose size the platform reports as 0.
-std::string ReadProcFile(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::string();
-    std::string bytes;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
-}
-
 // The /proc entry of this process on the Unix side. Z:\proc\self would be
 // the wine server's, so the entries are searched for the token that only
 // this process's command line carries.
@@ -81,7 +67,7 @@ std::string FindOwnProcEntry(const std::string& token) {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
         if (found.cFileName[0] < '0' || found.cFileName[0] > '9') continue;
         const std::string folder = std::string("Z:\\proc\\") + found.cFileName;
-        std::string cmdline = ReadProcFile(folder + "\\cmdline");
+        std::string cmdline = testsupport::ReadFileBytes(folder + "\\cmdline");
         for (char& c : cmdline)
             if (c == '\0') c = ' ';
         if (cmdline.find(token) != std::string::npos) {
@@ -95,7 +81,7 @@ std::string FindOwnProcEntry(const std::string& token) {
 
 // RssAnon in KiB, -1 when it cannot be read.
 long RssAnonKb(const std::string& entry) {
-    const std::string status = ReadProcFile(entry + "\\status");
+    const std::string status = testsupport::ReadFileBytes(entry + "\\status");
     const size_t at = status.find("RssAnon:");
     if (at == std::string::npos) return -1;
     return std::strtol(status.c_str() + at + 8, nullptr, 10);
@@ -200,21 +186,6 @@ void ReplaceInFile(const std::string& path, const std::string& what, const std::
 // that the programs sharing the Wine prefix find what they left.
 class Sample {
 public:
-    Sample() {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kAppPathsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return;
-        char value[MAX_PATH + 1] = {};
-        DWORD size = MAX_PATH;
-        hadEntry_ = RegQueryValueExA(key, "Path", nullptr, nullptr, reinterpret_cast<BYTE*>(value),
-                                     &size) == ERROR_SUCCESS;
-        RegCloseKey(key);
-        entry_ = value;
-    }
-    ~Sample() { testsupport::SetAppFolder(hadEntry_ ? entry_.c_str() : nullptr); }
-    Sample(const Sample&) = delete;
-    Sample& operator=(const Sample&) = delete;
-
     bool LayOut(const std::string& source) {
         if (!CopyTree(source, temp_.path())) return false;
         testsupport::MakeFolder(temp_ / "WorkArea");
@@ -229,11 +200,8 @@ public:
     std::string LibRoot() const { return temp_ / "LibRoot"; }
 
 private:
-    static constexpr const char* kAppPathsKey =
-        "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VordaMonoTavo.exe";
+    testsupport::SavedSetup saved_;  // declared first: restored after the folder is gone
     testsupport::TempDir temp_;
-    bool hadEntry_ = false;
-    std::string entry_;
 };
 
 // ---- the plain sheet ---------------------------------------------------------
