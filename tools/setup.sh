@@ -7,7 +7,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${1:-$root/build}")
 
-packages=(cmake mingw-w64 wine wine64 fonts-wine xvfb xdotool imagemagick googletest locales clang-format)
+# wine32:i386 runs the 32-bit build beside the 64-bit one in the same prefix.
+packages=(cmake mingw-w64 wine wine64 wine32:i386 fonts-wine xvfb xdotool imagemagick googletest
+    locales clang-format)
 missing=()
 sudo_cmd=""
 [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
@@ -16,6 +18,9 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "setup: installing ${missing[*]}"
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $sudo_cmd dpkg --add-architecture i386
+    fi
     $sudo_cmd apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}" >/dev/null
 fi

@@ -12,15 +12,30 @@ export WINEDLLOVERRIDES="mscoree=;mshtml="
 
 # make_prefix FOLDER null|x11: creates the prefix once. The driver key must be
 # in place before Wine first starts in it.
+# A prefix remembers the Wine packages that made it: one made before wine32
+# was installed cannot start any program afterwards ("could not load
+# kernel32.dll"), so a prefix made by other packages is made again.
+wine_packages() {
+    dpkg-query -W -f='${Package}:${Architecture}=${Version}\n' wine64 wine32 2>/dev/null | sort | tr '\n' ' '
+}
+
 make_prefix() {
-    local prefix=$1 driver=$2
-    [ -f "$prefix/system.reg" ] && return 0
+    local prefix=$1 driver=$2 made_by
+    made_by=$(wine_packages)
+    if [ -f "$prefix/system.reg" ] && [ "$(cat "$prefix/.made-by" 2>/dev/null)" = "$made_by" ]; then
+        return 0
+    fi
+    if [ -d "$prefix" ]; then
+        WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
+        rm -rf "$prefix"
+    fi
     mkdir -p "$prefix"
     if [ "$driver" = null ]; then
         printf 'WINE REGISTRY Version 2\n\n#arch=win64\n\n[Software\\\\Wine\\\\Drivers]\n"Graphics"="null"\n' > "$prefix/user.reg"
     fi
     WINEPREFIX="$prefix" wineboot -i >/dev/null 2>&1 || true
     WINEPREFIX="$prefix" wineserver -w
+    printf '%s' "$made_by" > "$prefix/.made-by"
 }
 
 # install_wine_fonts FOLDER: copies Wine's own fonts (package fonts-wine) into

@@ -1,4 +1,4 @@
-#include "tools/vordacond/output.h"
+#include "vordacond/output.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "tools/vordacond/arguments.h"
+#include "vordacond/arguments.h"
 
 #include <cstring>
 

@@ -5,10 +5,10 @@
 #include "base/paths.h"
 #include "base/text.h"
 #include "conditions/condition_format.h"
-#include "tools/vordacond/commands.h"
-#include "tools/vordacond/findings.h"
-#include "tools/vordacond/installation.h"
-#include "tools/vordacond/output.h"
+#include "vordacond/commands.h"
+#include "vordacond/findings.h"
+#include "vordacond/installation.h"
+#include "vordacond/output.h"
 
 namespace {
 

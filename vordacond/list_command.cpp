@@ -1,7 +1,7 @@
 // list: the conditions of each kind as the options sheet lists them.
-#include "tools/vordacond/commands.h"
-#include "tools/vordacond/installation.h"
-#include "tools/vordacond/output.h"
+#include "vordacond/commands.h"
+#include "vordacond/installation.h"
+#include "vordacond/output.h"
 
 int RunList(const Arguments& args, const std::string& folder) {
     JsonWriter json;

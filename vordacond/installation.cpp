@@ -1,4 +1,4 @@
-#include "tools/vordacond/installation.h"
+#include "vordacond/installation.h"
 
 #include <windows.h>
 

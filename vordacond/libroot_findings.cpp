@@ -9,7 +9,7 @@
 #include "libroot/link_folders.h"
 #include "libroot/root_checks.h"
 #include "siblings/vorda_common.h"
-#include "tools/vordacond/findings.h"
+#include "vordacond/findings.h"
 
 bool FindSettingsIni(std::string* path, FindingList* out) {
     char ini[MAX_PATH] = {};

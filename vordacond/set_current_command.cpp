@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include "conditions/catalogue.h"
-#include "tools/vordacond/commands.h"
-#include "tools/vordacond/findings.h"
-#include "tools/vordacond/installation.h"
-#include "tools/vordacond/output.h"
+#include "vordacond/commands.h"
+#include "vordacond/findings.h"
+#include "vordacond/installation.h"
+#include "vordacond/output.h"
 
 int RunSetCurrent(const Arguments& args, const std::string& folder) {
     const int kind = args.kind;

@@ -1,4 +1,4 @@
-#include "tools/vordacond/usage.h"
+#include "vordacond/usage.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "base/module_state.h"
-#include "tools/vordacond/arguments.h"
-#include "tools/vordacond/commands.h"
-#include "tools/vordacond/installation.h"
-#include "tools/vordacond/output.h"
-#include "tools/vordacond/usage.h"
+#include "vordacond/arguments.h"
+#include "vordacond/commands.h"
+#include "vordacond/installation.h"
+#include "vordacond/output.h"
+#include "vordacond/usage.h"
 
 int main(int argc, char** argv) {
     // A drive that does not answer must not open a system message box.

@@ -5,9 +5,9 @@
 #include "conditions/tokens.h"
 #include "resources/resource.h"
 #include "siblings/glossa.h"
-#include "tools/vordacond/commands.h"
-#include "tools/vordacond/installation.h"
-#include "tools/vordacond/output.h"
+#include "vordacond/commands.h"
+#include "vordacond/installation.h"
+#include "vordacond/output.h"
 
 namespace {
 

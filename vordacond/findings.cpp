@@ -1,4 +1,4 @@
-#include "tools/vordacond/findings.h"
+#include "vordacond/findings.h"
 
 #include <windows.h>
 
@@ -8,7 +8,7 @@
 #include "conditions/condition_rules.h"
 #include "libroot/library_tree.h"
 #include "resources/resource.h"
-#include "tools/vordacond/output.h"
+#include "vordacond/output.h"
 
 void FindingList::Add(Severity severity, const std::string& file, const std::string& field,
                       const std::string& message) {

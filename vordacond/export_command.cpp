@@ -8,10 +8,10 @@
 #include "base/text.h"
 #include "conditions/condition_format.h"
 #include "conditions/condition_io.h"
-#include "tools/vordacond/commands.h"
-#include "tools/vordacond/installation.h"
-#include "tools/vordacond/output.h"
-#include "tools/vordacond/transfer.h"
+#include "vordacond/commands.h"
+#include "vordacond/installation.h"
+#include "vordacond/output.h"
+#include "vordacond/transfer.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "tools/vordacond/arguments.h"
+#include "vordacond/arguments.h"
 
 // The command's usage line (the overview's for kCommandNone).
 std::string UsageLine(Command command);

@@ -1,4 +1,4 @@
-#include "tools/vordacond/transfer.h"
+#include "vordacond/transfer.h"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "tools/vordacond/arguments.h"
+#include "vordacond/arguments.h"
 
 enum ExitCode {
     kExitOk = 0,
