@@ -66,10 +66,13 @@ DialogTemplate& DialogTemplate::Add(ItemClass itemClass, DWORD style, int id, sh
     return *this;
 }
 
+namespace {
+INT_PTR CALLBACK SilentDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+}  // namespace
+
 HWND CreateModeless(const DialogTemplate& dialogTemplate, DLGPROC procedure, LPARAM parameter) {
-    static const DLGPROC silent = [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; };
     return ::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr), dialogTemplate.Get(), nullptr,
-                                        procedure ? procedure : silent, parameter);
+                                        procedure ? procedure : SilentDialogProc, parameter);
 }
 
 }  // namespace fwtest
