@@ -32,4 +32,13 @@ status=0
 (cd "$build/x64" && ctest --output-on-failure "$@") || status=$?
 (cd "$build/x86" && ctest --output-on-failure -E '^cp932\.|^fuzz\.|^memory\.' "$@") || status=$?
 wineserver -k || true
+
+# The size of the tests beside the rest of the code: they should stay within
+# a third of it.
+(cd "$root" && git ls-files '*.cpp' '*.h' | xargs wc -l | awk '
+    $2 == "total" { next }
+    $2 ~ /^tests\// { tests += $1; next }
+    { code += $1 }
+    END { printf "test: %d lines of C++ in tests/, %d in the rest (%.1f%%; at most 33.3%%)\n",
+          tests, code, 100 * tests / code }')
 exit $status
