@@ -18,8 +18,8 @@ int32_t ConditionExists(int32_t kind, const char* name);
 // first, in template order, then every other matching file in the order of
 // enumeration. Template files that are missing are written afresh from the
 // string table. An empty folder (the application folder is unknown) gives
-// the template names alone and writes nothing. Returns 1, or 0 when folder
-// or names is null.
+// the template names alone and writes nothing. Returns 1 (also when a
+// template file could not be written), or 0 when folder or names is null.
 int32_t ListConditions(int32_t kind, const char* folder, std::vector<std::string>* names);
 
 // The same names without writing anything: templatePresent (three flags, may
@@ -60,5 +60,7 @@ int32_t DeleteConditionFile(int32_t kind, const char* folder, const char* name);
 int32_t DeleteCondition(int32_t kind, const char* folder, std::vector<std::string>* names,
                         int32_t index);
 
-// Records record as the condition in force in DIVSET.ini of folder.
+// Records record as the condition in force in DIVSET.ini of folder
+// (WriteCurrentCondition). Returns 1 when written; 0 when folder or record
+// is null or DIVSET.ini could not be written (it is then as it was).
 int32_t RecordCurrentCondition(const char* folder, SortCondition* record);

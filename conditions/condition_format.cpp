@@ -27,6 +27,17 @@ int32_t FormatPath(char* out, const char* format, Args... args) {
 const char kDivsetFileName[] = "DIVSET.ini";
 const char kDivsetSection[] = "CONFIG_INI";
 
+const char kKeyLibrary[] = "LIBRARY";
+const char kKeyCabinet[] = "CABINET";
+const char kKeyBinder[] = "BINDER";
+const char kKeyIndex[] = "INDEX";
+const char kKeyTag[] = "TAG";
+const char kKeyPosition[] = "POSITION";
+const char kKeyFaxSeq[] = "FAX-SEQ";
+const char kKeyFaxCheck[] = "FAX-CHECK";
+const char kKeyDateType[] = "DATETYPE";
+const char kKeyDateWeek[] = "DATEWEEK";
+
 const char* MainSection(int kind) {
     switch (NormalizeKind(kind)) {
         case kScanner:
@@ -71,14 +82,13 @@ char KindPrefix(int kind) {
     }
 }
 
+IniEntry QuotedEntry(const char* section, const char* key, const std::string& value) {
+    return IniEntry{section, key, '"' + value + '"'};
+}
+
 int WriteQuotedValue(const char* section, const char* key, const char* value, const char* file) {
-    if (value == nullptr) value = "";
-    std::string quoted;
-    quoted.reserve(std::char_traits<char>::length(value) + 2);
-    quoted += '"';
-    quoted += value;
-    quoted += '"';
-    return WritePrivateProfileStringA(section, key, quoted.c_str(), file) ? 1 : 0;
+    const IniEntry entry = QuotedEntry(section, key, value != nullptr ? value : "");
+    return WritePrivateProfileStringA(section, key, entry.value.c_str(), file) ? 1 : 0;
 }
 
 std::string CommasToSeparator(const char* text) {

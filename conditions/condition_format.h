@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/ini_writer.h"
 #include "conditions/sort_condition.h"
 
 // Names that differ by kind (any kind other than 0 and 1 is FaxSend).
@@ -16,8 +17,25 @@ char KindPrefix(int kind);          // 's', 'f', 'n'
 extern const char kDivsetFileName[];  // "DIVSET.ini"
 extern const char kDivsetSection[];   // "CONFIG_INI"
 
-// Writes key="value" under section of file (the value in double quotes).
-// Returns the result of the private-profile write (nonzero = written).
+// The keys of condition files and of DIVSET.ini's kind parts.
+extern const char kKeyLibrary[];   // "LIBRARY"
+extern const char kKeyCabinet[];   // "CABINET"
+extern const char kKeyBinder[];    // "BINDER"
+extern const char kKeyIndex[];     // "INDEX"
+extern const char kKeyTag[];       // "TAG"
+extern const char kKeyPosition[];  // "POSITION"
+extern const char kKeyFaxSeq[];    // "FAX-SEQ"
+extern const char kKeyFaxCheck[];  // "FAX-CHECK"
+extern const char kKeyDateType[];  // "DATETYPE"
+extern const char kKeyDateWeek[];  // "DATEWEEK"
+
+// The entry key="value": every value of a condition file and of DIVSET.ini
+// stands in double quotes.
+IniEntry QuotedEntry(const char* section, const char* key, const std::string& value);
+
+// Writes key="value" under section of file (the value in double quotes), in
+// place. The module's own files go through WriteIniFile instead. Returns the
+// result of the private-profile write (nonzero = written).
 int WriteQuotedValue(const char* section, const char* key, const char* value, const char* file);
 
 // The text with every "," replaced by ListSeparator; other text unchanged.

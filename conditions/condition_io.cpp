@@ -7,21 +7,11 @@
 #include "base/app_path.h"
 #include "base/paths.h"
 #include "base/text.h"
+#include "conditions/condition_entries.h"
 #include "conditions/condition_format.h"
 #include "conditions/tokens.h"
 
 namespace {
-
-const char kKeyLibrary[] = "LIBRARY";
-const char kKeyCabinet[] = "CABINET";
-const char kKeyBinder[] = "BINDER";
-const char kKeyIndex[] = "INDEX";
-const char kKeyTag[] = "TAG";
-const char kKeyPosition[] = "POSITION";
-const char kKeyFaxSeq[] = "FAX-SEQ";
-const char kKeyFaxCheck[] = "FAX-CHECK";
-const char kKeyDateType[] = "DATETYPE";
-const char kKeyDateWeek[] = "DATEWEEK";
 
 // Section that holds FAX-SEQ and FAX-CHECK when reading, whatever the file.
 const char* FaxListSection(int32_t kind) {
@@ -98,43 +88,6 @@ void TerminateTexts(SortCondition* r) {
     r->faxCheckText[sizeof r->faxCheckText - 1] = '\0';
     r->dateTypeText[sizeof r->dateTypeText - 1] = '\0';
     r->dateWeekText[sizeof r->dateWeekText - 1] = '\0';
-}
-
-void WriteUseFlag(const char* section, const char* key, int32_t flag, const char* file) {
-    char text[8];
-    ConvertUseFlag(ToFile, &flag, text, sizeof text);
-    WriteQuotedValue(section, key, text, file);
-}
-
-void WriteUseSection(const SortCondition& r, const char* file) {
-    const char* use = UseSection(r.kind);
-    WriteUseFlag(use, kKeyLibrary, r.libraryUse, file);
-    WriteUseFlag(use, kKeyCabinet, r.cabinetUse, file);
-    WriteUseFlag(use, kKeyBinder, r.binderUse, file);
-    WriteUseFlag(use, kKeyIndex, r.indexUse, file);
-    WriteUseFlag(use, kKeyTag, r.tagUse, file);
-}
-
-void WritePosition(const SortCondition& r, const char* file) {
-    char text[8];
-    int32_t position = r.position;
-    ConvertPosition(ToFile, &position, text, sizeof text);
-    WriteQuotedValue(MainSection(r.kind), kKeyPosition, text, file);
-}
-
-// LIBRARY, CABINET, BINDER, INDEX, TAG of the main section, each after its
-// to-file conversion.
-void WriteNames(SortCondition* r, const char* file) {
-    const char* main = MainSection(r->kind);
-    ConvertFixedName(ToFile, r);
-    WriteQuotedValue(main, kKeyLibrary, r->libraryText, file);
-    WriteQuotedValue(main, kKeyCabinet, r->cabinetText, file);
-    ConvertBinderName(ToFile, r);
-    WriteQuotedValue(main, kKeyBinder, r->binderText, file);
-    ConvertIndexName(ToFile, r);
-    WriteQuotedValue(main, kKeyIndex, r->indexText, file);
-    ConvertTagName(ToFile, r);
-    WriteQuotedValue(main, kKeyTag, r->tagText, file);
 }
 
 // A path too long for a condition file cannot name one.
@@ -237,70 +190,20 @@ int32_t ReadConditionIn(const char* appFolder, const char* path, int32_t kind,
 
 int32_t WriteCondition(SortCondition* record) {
     if (record == nullptr) return 0;
-    SortCondition& r = *record;
-    TerminateTexts(&r);
-    if (r.path[0] == '\0') return 0;
-    const char* file = r.path;
-    const int32_t kind = NormalizeKind(r.kind);
-    const char* main = MainSection(kind);
-
-    WriteUseSection(r, file);
-    WritePosition(r, file);
-    if (kind == kFaxReceive) {
-        r.faxSeqText[0] = '\0';
-        ConvertFaxOrder(ToFile, r.faxSeq, r.faxSeqText, sizeof r.faxSeqText);
-        WriteQuotedValue(main, kKeyFaxSeq, r.faxSeqText, file);
-        r.faxCheckText[0] = '\0';
-        ConvertFaxSelection(ToFile, r.faxCheck, r.faxSeq, r.faxCheckText, sizeof r.faxCheckText);
-        WriteQuotedValue(main, kKeyFaxCheck, r.faxCheckText, file);
-    } else if (kind == kFaxSend) {
-        r.faxSeqText[0] = '\0';
-        ConvertSendOrder(ToFile, r.faxSeq, r.faxSeqText, sizeof r.faxSeqText);
-        WriteQuotedValue(main, kKeyFaxSeq, r.faxSeqText, file);
-        r.faxCheckText[0] = '\0';
-        ConvertSendSelection(ToFile, r.faxCheck, r.faxSeq, r.faxCheckText, sizeof r.faxCheckText);
-        WriteQuotedValue(main, kKeyFaxCheck, r.faxCheckText, file);
-    }
-    ConvertDateType(ToFile, &r.dateType, r.dateTypeText, sizeof r.dateTypeText);
-    WriteQuotedValue(main, kKeyDateType, r.dateTypeText, file);
-    ConvertDateWeek(ToFile, &r.dateWeek, r.dateWeekText, sizeof r.dateWeekText);
-    WriteQuotedValue(main, kKeyDateWeek, r.dateWeekText, file);
-    WriteNames(&r, file);
-    return 1;
+    TerminateTexts(record);
+    if (record->path[0] == '\0') return 0;
+    ConvertToFileForm(record);
+    return WriteIniFile(record->path, ConditionFileEntries(*record));
 }
 
 int32_t WriteCurrentCondition(const char* divsetPath, SortCondition* record) {
     if (divsetPath == nullptr || divsetPath[0] == '\0' || record == nullptr) return 0;
-    SortCondition& r = *record;
-    TerminateTexts(&r);
-    WriteQuotedValue(kDivsetSection, DivsetKey(r.kind), r.path, divsetPath);
-    WriteUseSection(r, divsetPath);
-    WritePosition(r, divsetPath);
-    WriteNames(&r, divsetPath);
-    return 1;
+    TerminateTexts(record);
+    ConvertNamesToFileForm(record);
+    return WriteIniFile(divsetPath, DivsetEntries(*record));
 }
 
 int32_t WriteTemplateCondition(int32_t kind, const char* path, int32_t templateNumber) {
     if (path == nullptr || path[0] == '\0') return 0;
-    const ConditionValues v = LoadTemplateValues(kind, templateNumber);
-    const char* main = MainSection(kind);
-    const char* use = UseSection(kind);
-    WriteQuotedValue(main, kKeyLibrary, v.library.c_str(), path);
-    WriteQuotedValue(main, kKeyCabinet, v.cabinet.c_str(), path);
-    WriteQuotedValue(main, kKeyBinder, v.binder.c_str(), path);
-    WriteQuotedValue(main, kKeyIndex, v.index.c_str(), path);
-    WriteQuotedValue(main, kKeyTag, v.tag.c_str(), path);
-    WriteQuotedValue(main, kKeyPosition, v.position.c_str(), path);
-    WriteQuotedValue(main, kKeyDateType, v.dateType.c_str(), path);
-    WriteQuotedValue(main, kKeyDateWeek, v.dateWeek.c_str(), path);
-    if (NormalizeKind(kind) != kScanner) {
-        WriteQuotedValue(main, kKeyFaxSeq, v.faxSeq.c_str(), path);
-        WriteQuotedValue(main, kKeyFaxCheck, v.faxCheck.c_str(), path);
-    }
-    WriteQuotedValue(use, kKeyLibrary, v.libraryUse.c_str(), path);
-    WriteQuotedValue(use, kKeyCabinet, v.cabinetUse.c_str(), path);
-    WriteQuotedValue(use, kKeyBinder, v.binderUse.c_str(), path);
-    WriteQuotedValue(use, kKeyIndex, v.indexUse.c_str(), path);
-    WriteQuotedValue(use, kKeyTag, v.tagUse.c_str(), path);
-    return 1;
+    return WriteIniFile(path, TemplateEntries(kind, templateNumber));
 }

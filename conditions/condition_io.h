@@ -19,19 +19,24 @@ int32_t ReadCondition(const char* path, int32_t kind, SortCondition* record);
 int32_t ReadConditionIn(const char* appFolder, const char* path, int32_t kind,
                         SortCondition* record);
 
-// Writes record to the file its path names, use section first. Converts the
-// record to file form in place. Returns 0 without writing when the path is
-// empty, else 1 (a failed write is not reported).
+// Writes record to the file its path names, use section first; keys of the
+// file that a condition does not write stay as they are. Converts the record
+// to file form in place. Returns 1 when the file holds the record; 0 when
+// the path is empty (nothing written) or the file could not be written (it
+// is then as it was).
 int32_t WriteCondition(SortCondition* record);
 
 // Records record as the condition in force of its kind in the DIVSET.ini
 // file divsetPath ("CONFIG_INI") with a copy of its use flags, position and
-// names. Converts the names to file form in place; the date and FAX
-// selection texts are used as they stand. Returns 1 (0 when divsetPath or
-// record is null or the path empty).
+// names; the other kinds' parts stay as they are. Converts the names to file
+// form in place; the date and FAX selection texts are used as they stand.
+// Returns 1 when DIVSET.ini holds them; 0 when divsetPath or record is null
+// or divsetPath empty, or the file could not be written (it is then as it
+// was).
 int32_t WriteCurrentCondition(const char* divsetPath, SortCondition* record);
 
 // Writes template 1, 2 or 3 of kind (any number but 1 and 2 is 3) from the
-// string table to path, main section first. Returns 1 (0 for a null or
-// empty path).
+// string table to path, main section first. Returns 1 when written; 0 for a
+// null or empty path or when the file could not be written (it is then as
+// it was).
 int32_t WriteTemplateCondition(int32_t kind, const char* path, int32_t templateNumber);

@@ -36,13 +36,16 @@ bool IsEmpty(const char* text) { return text == nullptr || text[0] == '\0'; }
 
 }  // namespace
 
+const char* UseFlagText(int32_t flag) { return flag != 0 ? kOn : kOff; }
+const char* PositionText(int32_t position) { return position != 0 ? kBack : kFront; }
+
 int ConvertUseFlag(int direction, int32_t* flag, char* text, size_t textSize) {
     if (flag == nullptr) return 0;
     if (direction == ToRecord) {
         if (IsEmpty(text)) return 0;
         *flag = SameTextNoCase(text, kOff) ? 0 : 1;
     } else {
-        CopyText(text, textSize, *flag != 0 ? kOn : kOff);
+        CopyText(text, textSize, UseFlagText(*flag));
     }
     return 1;
 }
@@ -53,7 +56,7 @@ int ConvertPosition(int direction, int32_t* position, char* text, size_t textSiz
         if (IsEmpty(text)) return 0;
         *position = SameTextNoCase(text, kFront) ? 0 : 1;
     } else {
-        CopyText(text, textSize, *position != 0 ? kBack : kFront);
+        CopyText(text, textSize, PositionText(*position));
     }
     return 1;
 }

@@ -23,6 +23,11 @@ constexpr NamingMode kSendDate = 1, kSendDestination = 2, kSendInfoList = 3, kSe
                      kSendTime = 5;
 }  // namespace naming
 
+// The stored text of a use flag ("@OFF" for 0, else "@ON") and of a position
+// ("@FRONT" for 0, else "@BACK").
+const char* UseFlagText(int32_t flag);
+const char* PositionText(int32_t position);
+
 // flag := 0 for "@OFF" (any case), else 1 / text := "@ON" or "@OFF".
 int ConvertUseFlag(int direction, int32_t* flag, char* text, size_t textSize);
 // position := 0 for "@FRONT" (any case), else 1 / text := "@FRONT" or "@BACK".

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "base/help.h"
+#include "base/ini_writer.h"
 #include "siblings/vorda_common.h"
 
 namespace {
@@ -47,11 +48,12 @@ int WriteImportDestinationValues(HWND owner, int destination, int confirmation, 
     if (GetSettingsIniPath(owner, path) < 0) return 0;
     if (iniPath != nullptr) std::memcpy(iniPath, path, sizeof path);
 
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", destination);
-    if (!WritePrivateProfileStringA(kSection, kDestinationKey, text, path)) return 0;
-    std::snprintf(text, sizeof text, "%d", destination == kWorkArea ? confirmation : 0);
-    return WritePrivateProfileStringA(kSection, kConfirmationKey, text, path) ? 1 : 0;
+    char style[16];
+    char show[16];
+    std::snprintf(style, sizeof style, "%d", destination);
+    std::snprintf(show, sizeof show, "%d", destination == kWorkArea ? confirmation : 0);
+    return WriteIniFile(path,
+                        {{kSection, kDestinationKey, style}, {kSection, kConfirmationKey, show}});
 }
 
 int MakeSettingsBackupPath(const char* iniPath, char* out) {

@@ -34,10 +34,11 @@ struct ImportDestinationFields {
 void ReadImportDestination(int* destination, int* confirmation);
 
 // Writes "OutputStyle" = destination and then "ShowMsg" = confirmation (or
-// "0" unless the destination is WorkArea) as decimal text. Returns 0 when the
-// settings INI cannot be found or a write fails (a failed first write skips
-// the second), else nonzero. iniPath (260 bytes, may be null) receives the
-// settings INI path.
+// "0" unless the destination is WorkArea) as decimal text, both in one
+// replace of the settings INI. Returns 1 when written; 0 when the settings
+// INI cannot be found or could not be written (it is then as it was, with
+// neither value). iniPath (260 bytes, may be null) receives the settings INI
+// path.
 int WriteImportDestinationValues(HWND owner, int destination, int confirmation,
                                  char* iniPath = nullptr);
 

@@ -1,6 +1,7 @@
 #include "importdest/import_destination_dialog.h"
 
 #include "base/help.h"
+#include "base/ini_writer.h"
 #include "base/messages.h"
 #include "base/module_state.h"
 
@@ -64,7 +65,8 @@ int ImportDestinationDialog::SaveImportDestination() {
         return 0;
     }
     char backup[MAX_PATH];
-    if (MakeSettingsBackupPath(iniPath, backup)) ::CopyFileA(iniPath, backup, FALSE);
+    // A backup that cannot be refreshed does not fail the save.
+    if (MakeSettingsBackupPath(iniPath, backup)) ReplaceWithCopy(iniPath, backup);
     return 1;
 }
 

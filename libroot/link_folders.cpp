@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "base/app_path.h"
+#include "base/ini_writer.h"
 #include "base/module_state.h"
 #include "base/paths.h"
 #include "base/text.h"
@@ -30,8 +31,18 @@ bool SettingsIni(HWND owner, char* ini) {
     return GetSettingsIniPath(owner, ini) >= 0 && ini[0] != '\0';
 }
 
-// Makes the platform write out its cached copy of the file.
-void Flush(const char* file) { WritePrivateProfileStringA(nullptr, nullptr, nullptr, file); }
+// The settings INI entries of one slot's path or alias: "LinkFolder"+slot
+// (or "LinkName"+slot), and "CurrentFolder" (or "CurrentName") too when the
+// slot is the current one. Both keys go in one replace of the file, so that
+// they never disagree.
+IniEntries SlotEntries(const char* slotKey, const char* currentKey, const char* value, int slot,
+                       int current) {
+    char key[32];
+    SlotKey(key, sizeof key, slotKey, slot);
+    IniEntries entries = {{kFolderSection, key, value}};
+    if (slot == current) entries.push_back({kFolderSection, currentKey, value});
+    return entries;
+}
 
 // "changeinfo.ini" beside the settings INI file.
 void ChangeInfoPath(const char* ini, char* out, size_t size) {
@@ -73,12 +84,11 @@ int SetLinkPath(const char* path, int slot, int current, int changeFlag, const c
     char changeInfo[MAX_PATH];
     ChangeInfoPath(ini, changeInfo, sizeof changeInfo);
 
-    char key[32];
-    SlotKey(key, sizeof key, "LinkFolder", slot);
-    if (!WritePrivateProfileStringA(kFolderSection, key, path, ini)) return 0;
-    Flush(ini);
+    if (!WriteIniFile(ini, SlotEntries("LinkFolder", "CurrentFolder", path, slot, current)))
+        return 0;
 
     if (changeFlag != 0) {
+        char key[32];
         // The root left a network folder: the lock marker of this slot's user
         // there is stale, and the application must learn of the move.
         SlotKey(key, sizeof key, "UsrNumber", slot);
@@ -95,14 +105,7 @@ int SetLinkPath(const char* path, int slot, int current, int changeFlag, const c
         const int digit = changeFlag < 0 ? -changeFlag : changeFlag;
         const char flagText[2] = {static_cast<char>('0' + digit % 10), '\0'};
         SlotKey(key, sizeof key, "ChangeFolderFlag", slot);
-        WritePrivateProfileStringA(kFolderSection, key, flagText, changeInfo);
-        Flush(changeInfo);
-    }
-
-    if (slot == current) {
-        const BOOL written = WritePrivateProfileStringA(kFolderSection, "CurrentFolder", path, ini);
-        Flush(ini);
-        return written;
+        WriteIniFile(changeInfo, {{kFolderSection, key, flagText}});
     }
     return 1;
 }
@@ -114,27 +117,13 @@ int SetLinkName(const char* alias, int slot, int current, int /*changeFlag*/,
     if (!SettingsIni(owner, ini)) return 0;
     if (alias == nullptr) alias = "";
 
-    char key[32];
-    SlotKey(key, sizeof key, "LinkName", slot);
-    if (!WritePrivateProfileStringA(kFolderSection, key, alias, ini)) return 0;
-    Flush(ini);
-
-    if (slot == current) {
-        const BOOL written = WritePrivateProfileStringA(kFolderSection, "CurrentName", alias, ini);
-        Flush(ini);
-        return written;
-    }
-    return 1;
+    return WriteIniFile(ini, SlotEntries("LinkName", "CurrentName", alias, slot, current));
 }
 
 int SetMessageShowFlag(int flag, HWND owner) {
     char ini[MAX_PATH];
     if (!SettingsIni(owner, ini)) return 0;
-    if (!WritePrivateProfileStringA(kMessageShowSection, "MessageShow", flag ? "1" : "0", ini)) {
-        return 0;
-    }
-    Flush(ini);
-    return 1;
+    return WriteIniFile(ini, {{kMessageShowSection, "MessageShow", flag ? "1" : "0"}});
 }
 
 int GetChangeFolderFlag(const char* oldPath, const char* newPath) {

@@ -14,18 +14,25 @@
 void GetLinkName(char* alias, int slot, int useDefault, HWND owner = nullptr);
 
 // Writes "Folder"/"LinkFolder"+slot (and "CurrentFolder" when slot is the
-// current one). With changeFlag set, deletes the lock marker of the slot's
-// user number under oldPath\Rslt and records "ChangeFolderFlag"+slot in
-// changeinfo.ini. Nonzero on success.
+// current one) in one replace of the settings INI. Then, with changeFlag
+// set, deletes the lock marker of the slot's user number under oldPath\Rslt
+// and records "ChangeFolderFlag"+slot in changeinfo.ini (neither can make
+// the call fail). Returns 1 when the settings INI holds the path; 0 for a
+// slot outside 1..3, without a settings INI, or when it could not be
+// written (it is then as it was, and changeinfo.ini is not touched).
 int SetLinkPath(const char* path, int slot, int current, int changeFlag, const char* oldPath,
                 HWND owner = nullptr);
 
-// Writes "Folder"/"LinkName"+slot (and "CurrentName" for the current slot).
-// changeFlag and oldPath are not used. Nonzero on success.
+// Writes "Folder"/"LinkName"+slot (and "CurrentName" for the current slot)
+// in one replace of the settings INI. changeFlag and oldPath are not used.
+// Returns 1 when written; 0 for a slot outside 1..3, without a settings
+// INI, or when it could not be written (it is then as it was).
 int SetLinkName(const char* alias, int slot, int current, int changeFlag, const char* oldPath,
                 HWND owner = nullptr);
 
-// Writes "MessageShow"/"MessageShow" as "1" or "0". Nonzero on success.
+// Writes "MessageShow"/"MessageShow" as "1" or "0". Returns 1 when
+// written; 0 without a settings INI or when it could not be written (it is
+// then as it was).
 int SetMessageShowFlag(int flag, HWND owner = nullptr);
 
 // 1 when a root moves away from a network folder that has a "Rslt" folder:

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/ini_writer.h"
 #include "base/messages.h"
 #include "base/module_state.h"
 #include "base/paths.h"
@@ -70,7 +71,7 @@ int ReadCommonFlag(const char* key) {
 int WriteCommonFlag(const char* key, int on) {
     char ini[MAX_PATH] = {};
     if (GetCommonIniPath(ini) < 0) return 0;
-    return WritePrivateProfileStringA(kCommonSection, key, on ? "1" : "0", ini);
+    return WriteIniFile(ini, {{kCommonSection, key, on ? "1" : "0"}});
 }
 
 }  // namespace

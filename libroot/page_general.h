@@ -69,8 +69,9 @@ public:
     static int IsCertFolderMissing(const char* path);
 
     // Window-order preferences: "Common"/"ZOrderWordDesk" and "ZOrderView"
-    // of the common INI file. Readers give 0 or 1; writers return the INI
-    // write's result (0 when the file cannot be found).
+    // of the common INI file. Readers give 0 or 1; writers return 1 when
+    // written, 0 when the file cannot be found or could not be written (it
+    // is then as it was).
     static int GetZOrderWordDesk();
     static int GetZOrderView();
     static int SetZOrderWordDesk(int on);

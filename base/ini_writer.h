@@ -1,0 +1,32 @@
+// The one writer of the module's INI files. A file is never changed in
+// place: its entries are applied to a temporary copy in the same folder,
+// which then replaces the file in one step (base/temp_files.h). A crash
+// leaves the old file or the new one, never a mixture or an empty file.
+#pragma once
+#include <string>
+#include <vector>
+
+// One key of an INI file; the value is written as it stands (quotes
+// included where the file keeps its values in quotes).
+struct IniEntry {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+typedef std::vector<IniEntry> IniEntries;
+
+// Writes entries, in their order, with WritePrivateProfileStringA to a copy
+// of file (no copy when file does not exist yet), so that keys and sections
+// not named keep their place and text, and puts the copy in file's place.
+// A name without any path separator lies in the Windows folder, as for the
+// private-profile calls. Each section and key should appear once.
+// Returns 1 when file holds the entries. Returns 0 when entries is empty or
+// the write cannot be made (file is a folder or read-only, its folder is
+// gone or refuses new files, the disk is full): file is then as it was and
+// no temporary is left behind.
+int WriteIniFile(const char* file, const IniEntries& entries);
+
+// Makes target a byte-for-byte copy of source the same way: a temporary
+// copy beside target, then one replace. Returns 1, or 0 (target as it was,
+// no temporary left) when source cannot be read or target not replaced.
+int ReplaceWithCopy(const char* source, const char* target);
