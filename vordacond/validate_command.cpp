@@ -53,6 +53,10 @@ int RunValidate(const Arguments& args, const std::string& folder) {
         for (const ConditionEntry& e : ListCatalogue(kind, folder)) {
             if (!wanted.empty() && !SameTextNoCase(e.name.c_str(), wanted.c_str())) continue;
             matched = true;
+            if (e.pathTooLong) {
+                findings.Add(kError, e.path, "name", TooLongText(e.path));
+                continue;
+            }
             // A template not written yet is written afresh by the sheet.
             if (e.isTemplate && !e.hasFile) continue;
             if (!e.hasFile)
