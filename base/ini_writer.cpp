@@ -126,7 +126,6 @@ int StageCopy(const char* source, const char* target, char* temp) {
     char folder[MAX_PATH];
     temp[0] = '\0';
     if (source == nullptr || target == nullptr || !FolderOf(target, folder)) return 0;
-    RemoveLeftoverTemps(folder);
     if (!CanBeReplaced(GetFileAttributesA(target)) || !MakeTempPath(folder, temp)) return 0;
 
     bool ok = CopyFileA(source, temp, TRUE) != FALSE;
@@ -144,7 +143,10 @@ int StageCopy(const char* source, const char* target, char* temp) {
 }
 
 int ReplaceWithCopy(const char* source, const char* target) {
+    char folder[MAX_PATH];
     char temp[MAX_PATH];
+    if (target == nullptr || !FolderOf(target, folder)) return 0;
+    RemoveLeftoverTemps(folder);
     if (!StageCopy(source, target, temp)) return 0;
     if (ReplaceWithTemp(temp, target)) return 1;
     RemoveTemp(temp);

@@ -37,7 +37,9 @@ int ReplaceWithCopy(const char* source, const char* target);
 // bytes). Returns 1; or 0, with temp empty and no temporary left, when
 // source cannot be read, target is a folder or read-only, or the copy cannot
 // be made. The caller puts the temporary in place with ReplaceWithTemp
-// (base/temp_files.h) or removes it with RemoveTemp.
+// (base/temp_files.h) or removes it with RemoveTemp, and removes the
+// leftovers of ended writers from the folder once, before staging
+// (RemoveLeftoverTemps): per file, that scan would grow with the folder.
 int StageCopy(const char* source, const char* target, char* temp);
 
 // Makes target hold exactly bytes, the same way: a temporary beside it,

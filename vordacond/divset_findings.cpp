@@ -82,7 +82,8 @@ bool CheckDivsetFile(const std::string& folder, FindingList* out) {
     return true;
 }
 
-void CheckDivsetKind(int kind, const std::string& folder, FindingList* out) {
+void CheckDivsetKind(int kind, const std::string& folder,
+                     const std::vector<ConditionEntry>& entries, FindingList* out) {
     const std::string divset = DivsetPath(folder);
     const std::string recorded = RecordedConditionPath(kind, folder);
     if (recorded.empty()) return;
@@ -111,7 +112,7 @@ void CheckDivsetKind(int kind, const std::string& folder, FindingList* out) {
     }
     // A condition in force without its own file is read from the copy: there
     // is nothing to compare.
-    for (const ConditionEntry& e : ListCatalogue(kind, folder))
+    for (const ConditionEntry& e : entries)
         if (e.inForce && (e.hasFile || e.isTemplate) && !e.pathTooLong)
             CheckCopy(e, folder, divset, out);
 }

@@ -33,6 +33,16 @@ bool WriteFromCopy(const Planned& p, const std::string& folder) {
     return WriteCondition(&record) != 0 && IsFile(p.target.c_str());
 }
 
+// source copied to target through a temporary beside it. The folder's
+// leftovers were removed once before the first copy.
+bool CopyInto(const std::string& source, const std::string& target) {
+    char temp[MAX_PATH];
+    if (!StageCopy(source.c_str(), target.c_str(), temp)) return false;
+    if (ReplaceWithTemp(temp, target.c_str())) return true;
+    RemoveTemp(temp);
+    return false;
+}
+
 bool CanRead(const std::string& path) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -117,9 +127,8 @@ int RunExport(const Arguments& args, const std::string& folder) {
 
     std::vector<std::string> written;
     for (const Planned& p : plan) {
-        const bool copied = p.entry.hasFile
-                                ? ReplaceWithCopy(p.entry.path.c_str(), p.target.c_str()) != 0
-                                : WriteFromCopy(p, folder);
+        const bool copied =
+            p.entry.hasFile ? CopyInto(p.entry.path, p.target) : WriteFromCopy(p, folder);
         if (!copied) {
             RemoveWritten(written);
             const bool unreadable = p.entry.hasFile && !CanRead(p.entry.path);

@@ -73,5 +73,8 @@ bool CheckDivsetFile(const std::string& folder, FindingList* out);
 
 // The kind's entry of DIVSET.ini: an error when it names no condition file
 // of the kind, a name the sheet refuses, or when its copy differs from what
-// the sheet records for the condition in force.
-void CheckDivsetKind(int kind, const std::string& folder, FindingList* out);
+// the sheet records for the condition in force. entries: the kind's
+// catalogue (ListCatalogue).
+struct ConditionEntry;
+void CheckDivsetKind(int kind, const std::string& folder,
+                     const std::vector<ConditionEntry>& entries, FindingList* out);

@@ -157,7 +157,8 @@ bool CanRead(const std::string& path) {
 
 // Stages every file; on the first failure removes what was staged and says
 // which file failed. Nothing in the application folder has changed then.
-bool StageAll(std::vector<Incoming>* incoming) {
+bool StageAll(const std::string& folder, std::vector<Incoming>* incoming) {
+    RemoveLeftoverTemps(folder.c_str());
     for (Incoming& in : *incoming) {
         char temp[MAX_PATH] = {};
         if (StageCopy(in.source.c_str(), in.target.c_str(), temp)) {
@@ -226,7 +227,7 @@ int RunImport(const Arguments& args, const std::string& folder) {
             if (!manifest.inForce[kind].empty()) PlanMissingTemplates(kind, folder, &planned);
         if (records) planned.push_back({IsFile(divset) ? "replace" : "write", divset});
     } else {
-        if (!StageAll(&incoming)) return kExitFindings;
+        if (!StageAll(folder, &incoming)) return kExitFindings;
         for (size_t i = 0; i < incoming.size(); ++i) {
             if (ReplaceWithTemp(incoming[i].temp.c_str(), incoming[i].target.c_str())) {
                 incoming[i].temp.clear();

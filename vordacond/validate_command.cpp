@@ -51,7 +51,8 @@ int RunValidate(const Arguments& args, const std::string& folder) {
     const bool divsetReadable = wanted.empty() && CheckDivsetFile(folder, &findings);
     bool matched = false;
     for (int kind = FirstKind(args); kind <= LastKind(args); ++kind) {
-        for (const ConditionEntry& e : ListCatalogue(kind, folder)) {
+        const std::vector<ConditionEntry> entries = ListCatalogue(kind, folder);
+        for (const ConditionEntry& e : entries) {
             if (!wanted.empty() && !SameTextNoCase(e.name.c_str(), wanted.c_str())) continue;
             matched = true;
             if (e.pathTooLong) {
@@ -73,7 +74,7 @@ int RunValidate(const Arguments& args, const std::string& folder) {
         }
         if (divsetReadable) {
             CheckRecordedPath(kind, folder, &findings);
-            CheckDivsetKind(kind, folder, &findings);
+            CheckDivsetKind(kind, folder, entries, &findings);
         }
     }
     if (!wanted.empty() && !matched) {
