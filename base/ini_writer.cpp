@@ -122,11 +122,10 @@ int WriteIniFile(const char* file, const IniEntries& entries) {
     return ok ? 1 : 0;
 }
 
-int ReplaceWithCopy(const char* source, const char* target) {
+int StageCopy(const char* source, const char* target, char* temp) {
     char folder[MAX_PATH];
-    char temp[MAX_PATH];
+    temp[0] = '\0';
     if (source == nullptr || target == nullptr || !FolderOf(target, folder)) return 0;
-    RemoveLeftoverTemps(folder);
     if (!CanBeReplaced(GetFileAttributesA(target)) || !MakeTempPath(folder, temp)) return 0;
 
     bool ok = CopyFileA(source, temp, TRUE) != FALSE;
@@ -135,7 +134,47 @@ int ReplaceWithCopy(const char* source, const char* target) {
     const DWORD attributes = GetFileAttributesA(temp);
     if (ok && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         ok = SetFileAttributesA(temp, attributes & ~FILE_ATTRIBUTE_READONLY) != FALSE;
-    ok = ok && FlushToDisk(temp) && ReplaceWithTemp(temp, target);
+    ok = ok && FlushToDisk(temp);
+    if (!ok) {
+        RemoveTemp(temp);
+        temp[0] = '\0';
+    }
+    return ok ? 1 : 0;
+}
+
+int ReplaceWithCopy(const char* source, const char* target) {
+    char folder[MAX_PATH];
+    char temp[MAX_PATH];
+    if (target == nullptr || !FolderOf(target, folder)) return 0;
+    RemoveLeftoverTemps(folder);
+    if (!StageCopy(source, target, temp)) return 0;
+    if (ReplaceWithTemp(temp, target)) return 1;
+    RemoveTemp(temp);
+    return 0;
+}
+
+int ReplaceWithBytes(const char* target, const std::string& bytes) {
+    char folder[MAX_PATH];
+    char temp[MAX_PATH];
+    if (target == nullptr || !FolderOf(target, folder)) return 0;
+    RemoveLeftoverTemps(folder);
+    if (!CanBeReplaced(GetFileAttributesA(target)) || !MakeTempPath(folder, temp)) return 0;
+
+    HANDLE file =
+        CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    bool ok = file != INVALID_HANDLE_VALUE;
+    for (size_t at = 0; ok && at < bytes.size();) {
+        const size_t left = bytes.size() - at;
+        const DWORD chunk = static_cast<DWORD>(left > 65536 ? 65536 : left);
+        DWORD written = 0;
+        ok = WriteFile(file, bytes.data() + at, chunk, &written, nullptr) && written == chunk;
+        at += written;
+    }
+    if (file != INVALID_HANDLE_VALUE) {
+        ok = FlushFileBuffers(file) && ok;
+        CloseHandle(file);
+    }
+    ok = ok && ReplaceWithTemp(temp, target);
     if (!ok) RemoveTemp(temp);
     return ok ? 1 : 0;
 }

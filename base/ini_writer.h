@@ -30,3 +30,19 @@ int WriteIniFile(const char* file, const IniEntries& entries);
 // copy beside target, then one replace. Returns 1, or 0 (target as it was,
 // no temporary left) when source cannot be read or target not replaced.
 int ReplaceWithCopy(const char* source, const char* target);
+
+// The first half of ReplaceWithCopy, for a change of several files that are
+// swapped in one after the other once all are staged: copies source to a new
+// temporary beside target, writable and flushed to disk, into temp (260
+// bytes). Returns 1; or 0, with temp empty and no temporary left, when
+// source cannot be read, target is a folder or read-only, or the copy cannot
+// be made. The caller puts the temporary in place with ReplaceWithTemp
+// (base/temp_files.h) or removes it with RemoveTemp, and removes the
+// leftovers of ended writers from the folder once, before staging
+// (RemoveLeftoverTemps): per file, that scan would grow with the folder.
+int StageCopy(const char* source, const char* target, char* temp);
+
+// Makes target hold exactly bytes, the same way: a temporary beside it,
+// written, flushed, then one replace. For files written whole rather than
+// key by key. Returns 1, or 0 (target as it was, no temporary left).
+int ReplaceWithBytes(const char* target, const std::string& bytes);

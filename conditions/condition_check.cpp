@@ -107,7 +107,27 @@ private:
         }
     }
 
+    // The read takes a value into its field, quotes and all, and only then
+    // drops them: a quoted value loses its last byte one byte before the
+    // field is full. Reading it the same way tells what the read keeps.
+    bool FitsField(const char* section, const KeyRule& rule, const char* value) const {
+        std::vector<char> kept(rule.capacity, '\0');
+        GetPrivateProfileStringA(section, rule.key, "", kept.data(),
+                                 static_cast<DWORD>(kept.size()), path_);
+        return std::strcmp(kept.data(), value) == 0;
+    }
+
     void CheckValue(const char* section, const KeyRule& rule, const char* value) {
+        // Values are stored in quotes, which the read drops in pairs: a file
+        // cut inside a value keeps its opening quote.
+        if (value[0] == '"') {
+            Add(kFileUnclosedQuote, section, rule.key, value);
+            return;
+        }
+        CheckFormed(section, rule, value);
+    }
+
+    void CheckFormed(const char* section, const KeyRule& rule, const char* value) {
         if (rule.form == Form::Words) {
             if (!IsWord(value, rule.words)) {
                 ConditionFileFinding& f = Add(kFileUnknownValue, section, rule.key, value);
@@ -115,8 +135,8 @@ private:
             }
             return;
         }
-        if (std::strlen(value) > rule.capacity - 1) {
-            Add(kFileValueTooLong, section, rule.key, value).limit = rule.capacity - 1;
+        if (!FitsField(section, rule, value)) {
+            Add(kFileValueTooLong, section, rule.key, value).limit = rule.capacity - 2;
             return;
         }
         // A name holding the list separator is an information list in FAX

@@ -14,7 +14,8 @@ enum ConditionFileProblem : int32_t {
     kFileMissingKey = 2,       // a key every file of the kind holds is not in its section
     kFileUnknownValue = 3,     // the value is none of the words the key allows
     kFileUnknownListItem = 4,  // a token list holds an item the kind does not know
-    kFileValueTooLong = 5,     // the value does not fit the record's field
+    kFileValueTooLong = 5,     // the read cuts the value to fit the record's field
+    kFileUnclosedQuote = 6,    // the value's closing quote is missing (the file is cut in it)
 };
 
 struct ConditionFileFinding {
@@ -23,7 +24,8 @@ struct ConditionFileFinding {
     const char* key = "";      // its key; "" for a missing section
     std::string value;         // the value read (for an unknown list item: the item)
     const char* allowed = "";  // kFileUnknownValue: the words allowed, as "@ON, @OFF"
-    size_t limit = 0;          // kFileValueTooLong: the most bytes the field holds
+    size_t limit = 0;          // kFileValueTooLong: the most bytes the read keeps of a
+                               // quoted value
 };
 
 // The findings of the condition file at path read as kind, in the order the

@@ -10,6 +10,7 @@ enum OptionBits {
     kOptJson = 2,
     kOptOut = 4,
     kOptReplace = 8,
+    kOptDryRun = 16,
 };
 
 struct CommandRule {
@@ -28,8 +29,9 @@ const CommandRule kRules[] = {
     {"show", kCommandShow, kOptKind | kOptJson, 1, 0, 1, 1, "one condition NAME"},
     {"validate", kCommandValidate, kOptKind | kOptJson, 0, 0, 0, 1, "at most one condition NAME"},
     {"export", kCommandExport, kOptOut | kOptJson, 0, 1, 0, 0, "no operand"},
-    {"import", kCommandImport, kOptReplace | kOptJson, 0, 0, 1, 1, "one FOLDER"},
-    {"set-current", kCommandSetCurrent, kOptKind | kOptJson, 1, 0, 1, 1, "one condition NAME"},
+    {"import", kCommandImport, kOptReplace | kOptDryRun | kOptJson, 0, 0, 1, 1, "one FOLDER"},
+    {"set-current", kCommandSetCurrent, kOptKind | kOptDryRun | kOptJson, 1, 0, 1, 1,
+     "one condition NAME"},
 };
 
 const CommandRule* FindRule(const std::string& name) {
@@ -54,8 +56,16 @@ Arguments ParseArguments(int argc, char** argv) {
     Arguments a;
     int given = 0;  // options seen, as OptionBits
     std::string badOption;
+    bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i] != nullptr ? argv[i] : "";
+        if (optionsEnded) {
+            if (a.commandName.empty())
+                a.commandName = word;
+            else
+                a.operands.push_back(word);
+            continue;
+        }
         // An option that takes a value takes the next word, whatever it is.
         auto value = [&](std::string* target) {
             if (i + 1 >= argc) {
@@ -65,7 +75,9 @@ Arguments ParseArguments(int argc, char** argv) {
             *target = argv[++i];
             return true;
         };
-        if (word == "--help" || word == "-h" || word == "/?") {
+        if (word == "--") {
+            optionsEnded = true;
+        } else if (word == "--help" || word == "-h" || word == "/?") {
             a.help = true;
         } else if (word == "--json") {
             given |= kOptJson;
@@ -73,8 +85,14 @@ Arguments ParseArguments(int argc, char** argv) {
         } else if (word == "--replace") {
             given |= kOptReplace;
             a.replace = true;
+        } else if (word == "--dry-run") {
+            given |= kOptDryRun;
+            a.dryRun = true;
         } else if (word == "--app-folder") {
-            value(&a.appFolder);
+            // An empty folder would mean the App Paths entry's, which the
+            // caller did not ask for.
+            if (value(&a.appFolder) && a.appFolder.empty() && a.error.empty())
+                a.error = "--app-folder needs a folder";
         } else if (word == "--out") {
             given |= kOptOut;
             value(&a.out);
@@ -120,7 +138,8 @@ Arguments ParseArguments(int argc, char** argv) {
         } kNames[] = {{kOptKind, "--kind"},
                       {kOptJson, "--json"},
                       {kOptOut, "--out"},
-                      {kOptReplace, "--replace"}};
+                      {kOptReplace, "--replace"},
+                      {kOptDryRun, "--dry-run"}};
         for (const auto& option : kNames) {
             if ((given & option.bit) != 0 && (rule->options & option.bit) == 0) {
                 a.error = a.commandName + " does not take " + option.name;

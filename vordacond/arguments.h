@@ -21,6 +21,7 @@ struct Arguments {
     bool json = false;
     bool help = false;
     bool replace = false;
+    bool dryRun = false;    // --dry-run: say what would be written, write nothing
     std::string appFolder;  // --app-folder
     std::string out;        // --out
     std::vector<std::string> operands;
@@ -30,7 +31,8 @@ struct Arguments {
 // Parses argv[1..argc-1]. Options may stand before or after the command;
 // each command accepts only its own options (--app-folder and --help go
 // with every one) and its number of operands. With --help the rest is not
-// checked.
+// checked. "--" ends the options: every word after it is the command or an
+// operand, so that a name may begin with "-".
 Arguments ParseArguments(int argc, char** argv);
 
 // "scanner", "fax-receive", "fax-send" for kinds 0, 1, 2 (any other kind is

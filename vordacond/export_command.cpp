@@ -1,10 +1,13 @@
 // export: the user conditions of every kind and the names of the
-// conditions in force, into a folder of their own.
+// conditions in force, into an empty folder of their own. All or nothing:
+// a failure removes what the run wrote.
 #include <windows.h>
 
 #include <cstring>
 
+#include "base/ini_writer.h"
 #include "base/paths.h"
+#include "base/temp_files.h"
 #include "base/text.h"
 #include "conditions/condition_format.h"
 #include "conditions/condition_io.h"
@@ -30,6 +33,44 @@ bool WriteFromCopy(const Planned& p, const std::string& folder) {
     return WriteCondition(&record) != 0 && IsFile(p.target.c_str());
 }
 
+// source copied to target through a temporary beside it. The folder's
+// leftovers were removed once before the first copy.
+bool CopyInto(const std::string& source, const std::string& target) {
+    char temp[MAX_PATH];
+    if (!StageCopy(source.c_str(), target.c_str(), temp)) return false;
+    if (ReplaceWithTemp(temp, target.c_str())) return true;
+    RemoveTemp(temp);
+    return false;
+}
+
+bool CanRead(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+}
+
+// The first thing folder holds (a leftover temporary of an ended export
+// removed first); "" when it is empty.
+std::string FirstItemIn(const char* folder) {
+    RemoveLeftoverTemps(folder);
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((std::string(folder) + "\\*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return std::string();
+    std::string first;
+    do {
+        if (std::strcmp(found.cFileName, ".") != 0 && std::strcmp(found.cFileName, "..") != 0)
+            first = found.cFileName;
+    } while (first.empty() && FindNextFileA(find, &found));
+    FindClose(find);
+    return first;
+}
+
+void RemoveWritten(const std::vector<std::string>& written) {
+    for (const std::string& file : written) RemoveTemp(file.c_str());
+}
+
 }  // namespace
 
 int RunExport(const Arguments& args, const std::string& folder) {
@@ -49,9 +90,19 @@ int RunExport(const Arguments& args, const std::string& folder) {
         PrintError(std::string("VordaCond: cannot write into the export folder ") + out);
         return kExitFindings;
     }
+    // Nothing in the export folder is overwritten, and nothing but an export
+    // is left in it: import takes every condition file of the folder for
+    // part of the export.
+    const std::string held = FirstItemIn(out);
+    if (!held.empty()) {
+        PrintError(std::string("VordaCond: the export folder holds ") + out + "\\" + held);
+        PrintError("VordaCond: export refused: choose an empty folder; nothing was written");
+        return kExitFindings;
+    }
 
     Manifest manifest;
     std::vector<Planned> plan;
+    bool tooLong = false;
     for (int kind = 0; kind < 3; ++kind) {
         // Only what DIVSET.ini records: without it template 1 is in force
         // anywhere.
@@ -60,34 +111,46 @@ int RunExport(const Arguments& args, const std::string& folder) {
             if (e.inForce && recorded) manifest.inForce[kind] = e.name;
             if (e.isTemplate) continue;  // the string table makes them anew
             const std::string fileName = KindPrefix(kind) + e.name + ".INI";
-            plan.push_back({e, fileName, std::string(out) + "\\" + fileName});
+            const Planned p = {e, fileName, std::string(out) + "\\" + fileName};
+            if (e.pathTooLong || p.target.size() >= MAX_PATH) {
+                const std::string& path = e.pathTooLong ? e.path : p.target;
+                PrintError("VordaCond: " + path + ": " + TooLongText(path));
+                tooLong = true;
+            }
+            plan.push_back(p);
         }
+    }
+    if (tooLong) {
+        PrintError("VordaCond: export refused; nothing was written");
+        return kExitFindings;
     }
 
-    // Nothing in the export folder is overwritten.
-    bool taken = PathExists((std::string(out) + "\\" + kManifestName).c_str()) != 0;
+    std::vector<std::string> written;
     for (const Planned& p : plan) {
-        if (PathExists(p.target.c_str())) {
-            PrintError("VordaCond: " + p.target + " exists already");
-            taken = true;
+        const bool copied =
+            p.entry.hasFile ? CopyInto(p.entry.path, p.target) : WriteFromCopy(p, folder);
+        if (!copied) {
+            RemoveWritten(written);
+            const bool unreadable = p.entry.hasFile && !CanRead(p.entry.path);
+            PrintError("VordaCond: could not " +
+                       (unreadable ? "read " + p.entry.path : "write " + p.target) +
+                       "; nothing was exported");
+            return kExitFindings;
         }
+        written.push_back(p.target);
+        manifest.files.push_back({p.fileName, FileSize(p.target)});
     }
-    if (taken) {
-        PrintError("VordaCond: export refused: choose an empty folder; nothing was written");
+    // Written last and whole: a folder with it holds a finished export.
+    if (!WriteManifest(out, manifest)) {
+        RemoveWritten(written);
+        PrintError(std::string("VordaCond: could not write ") + out + "\\" + kManifestName +
+                   "; nothing was exported");
         return kExitFindings;
     }
 
     JsonWriter json;
     json.BeginObject().Key("exported").BeginArray();
     for (const Planned& p : plan) {
-        const bool written = p.entry.hasFile
-                                 ? CopyFileA(p.entry.path.c_str(), p.target.c_str(), TRUE) != 0
-                                 : WriteFromCopy(p, folder);
-        if (!written) {
-            PrintError("VordaCond: could not write " + p.target + "; the export is incomplete");
-            return kExitFindings;
-        }
-        manifest.files.push_back({p.fileName, FileSize(p.target)});
         if (args.json)
             json.BeginObject()
                 .Member("kind", std::string(KindName(p.entry.kind)))
@@ -97,13 +160,7 @@ int RunExport(const Arguments& args, const std::string& folder) {
         else
             PrintLine("exported " + p.target);
     }
-    json.EndArray();
-    if (!WriteManifest(out, manifest)) {
-        PrintError(std::string("VordaCond: could not write ") + kManifestName +
-                   "; the export is incomplete");
-        return kExitFindings;
-    }
-    json.Key("inForce").BeginObject();
+    json.EndArray().Key("inForce").BeginObject();
     for (int kind = 0; kind < 3; ++kind) {
         if (manifest.inForce[kind].empty()) continue;
         json.Member(KindName(kind), manifest.inForce[kind]);

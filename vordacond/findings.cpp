@@ -75,6 +75,9 @@ std::string FileProblemText(const ConditionFileFinding& f) {
         case kFileValueTooLong:
             return "the value has " + std::to_string(f.value.size()) + " bytes; the field holds " +
                    std::to_string(f.limit);
+        case kFileUnclosedQuote:
+            return "the value " + f.value +
+                   " has no closing quote: the file is cut short or damaged";
         default:
             return "cannot be read";
     }

@@ -65,3 +65,16 @@ bool FindSettingsIni(std::string* path, FindingList* out);
 // not nested in another; aliases unique. Each slot's first failure is an
 // error with the page's message.
 void CheckLibRoots(const std::string& settingsIni, FindingList* out);
+
+// DIVSET.ini of folder as a whole: an error when it is empty or lacks its
+// section. Returns true when its entries can be checked (it exists and is
+// neither).
+bool CheckDivsetFile(const std::string& folder, FindingList* out);
+
+// The kind's entry of DIVSET.ini: an error when it names no condition file
+// of the kind, a name the sheet refuses, or when its copy differs from what
+// the sheet records for the condition in force. entries: the kind's
+// catalogue (ListCatalogue).
+struct ConditionEntry;
+void CheckDivsetKind(int kind, const std::string& folder,
+                     const std::vector<ConditionEntry>& entries, FindingList* out);

@@ -1,12 +1,18 @@
 // import: the conditions of an export folder into the application folder,
-// all checked before the first byte is written.
+// all or nothing. Everything is checked first; every file is then staged as
+// a temporary beside its target, and only when all are staged are they
+// swapped in, one rename each, followed by DIVSET.ini in one write.
 #include <windows.h>
 
+#include "base/ini_writer.h"
 #include "base/paths.h"
+#include "base/temp_files.h"
 #include "base/text.h"
 #include "conditions/catalogue.h"
+#include "conditions/condition_entries.h"
 #include "conditions/condition_format.h"
 #include "conditions/condition_io.h"
+#include "conditions/condition_rules.h"
 #include "vordacond/commands.h"
 #include "vordacond/findings.h"
 #include "vordacond/installation.h"
@@ -18,8 +24,10 @@ namespace {
 struct Incoming {
     int kind = 0;
     std::string name;
-    std::string source;  // in the export folder
-    std::string target;  // in the application folder
+    std::string source;     // in the export folder
+    std::string target;     // in the application folder
+    bool replaces = false;  // target exists
+    std::string temp;       // the staged copy beside target
 };
 
 bool IsTemplateOf(int kind, const std::string& name) {
@@ -56,8 +64,17 @@ void CheckListedFiles(const std::string& from, const std::string& folder, const 
         CheckCondition(in.source, in.name, false, true, in.kind, record, out);
         if (in.target.empty()) {
             out->Add(kError, in.source, "name", "the name is too long for the application folder");
-        } else if (!replace && PathExists(in.target.c_str())) {
-            out->Add(kError, in.target, "", "the condition exists already; --replace replaces it");
+        } else if (PathExists(in.target.c_str())) {
+            in.replaces = true;
+            const DWORD attributes = GetFileAttributesA(in.target.c_str());
+            if (!replace)
+                out->Add(kError, in.target, "",
+                         "the condition exists already; --replace replaces it");
+            else if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+                out->Add(kError, in.target, "",
+                         "a folder has the file's name: it cannot be replaced");
+            else if ((attributes & FILE_ATTRIBUTE_READONLY) != 0)
+                out->Add(kError, in.target, "", "the file is read-only: it cannot be replaced");
         }
         if (static_cast<size_t>(out->errors()) == before) incoming->push_back(in);
     }
@@ -90,22 +107,30 @@ void CheckInForce(const std::string& from, const std::string& folder, const Mani
     for (int kind = 0; kind < 3; ++kind) {
         const std::string& name = manifest.inForce[kind];
         if (name.empty() || IsTemplateOf(kind, name)) continue;
+        const std::string field = std::string("[IN_FORCE] ") + DivsetKey(kind);
+        // The name becomes a path in DIVSET.ini: one the sheet would refuse
+        // (a "\" or ".." in it) could name a file anywhere.
+        const int32_t rule = CheckConditionName(name.c_str());
+        if (rule != kNameValid) {
+            out->Add(kError, from + "\\" + kManifestName, field,
+                     MessageText(NameRuleMessageId(rule)));
+            continue;
+        }
         bool found = PathExists(ConditionFilePath(kind, folder, name).c_str()) != 0;
         for (const Incoming& in : incoming)
             if (in.kind == kind && SameTextNoCase(in.name.c_str(), name.c_str())) found = true;
         if (!found)
-            out->Add(kError, from + "\\" + kManifestName,
-                     std::string("[IN_FORCE] ") + DivsetKey(kind),
+            out->Add(kError, from + "\\" + kManifestName, field,
                      "condition \"" + name +
                          "\" is neither in the export nor in the application "
                          "folder");
     }
 }
 
-// Records name of kind as the condition in force, as OK in the sheet does:
-// missing templates are written first, as the sheet writes them when it
+// The kind's part of DIVSET.ini for name, as OK in the sheet records it:
+// the missing templates are written first, as the sheet writes them when it
 // opens, and the condition is read from its file.
-void RecordInForce(int kind, const std::string& folder, const std::string& name) {
+IniEntries InForceEntries(int kind, const std::string& folder, const std::string& name) {
     std::vector<std::string> names;
     ListConditions(kind, folder.c_str(), &names);
     std::string listed = name;
@@ -113,7 +138,40 @@ void RecordInForce(int kind, const std::string& folder, const std::string& name)
         if (SameTextNoCase(n.c_str(), name.c_str())) listed = n;
     SortCondition record = {};
     ReadConditionIn(folder.c_str(), ConditionFilePath(kind, folder, listed).c_str(), kind, &record);
-    RecordCurrentCondition(folder.c_str(), &record);
+    ConvertNamesToFileForm(&record);
+    return DivsetEntries(record);
+}
+
+void RemoveStaged(const std::vector<Incoming>& incoming) {
+    for (const Incoming& in : incoming)
+        if (!in.temp.empty()) RemoveTemp(in.temp.c_str());
+}
+
+bool CanRead(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+}
+
+// Stages every file; on the first failure removes what was staged and says
+// which file failed. Nothing in the application folder has changed then.
+bool StageAll(const std::string& folder, std::vector<Incoming>* incoming) {
+    RemoveLeftoverTemps(folder.c_str());
+    for (Incoming& in : *incoming) {
+        char temp[MAX_PATH] = {};
+        if (StageCopy(in.source.c_str(), in.target.c_str(), temp)) {
+            in.temp = temp;
+            continue;
+        }
+        RemoveStaged(*incoming);
+        PrintError("VordaCond: could not " +
+                   (CanRead(in.source) ? "write a copy beside " + in.target : "read " + in.source) +
+                   "; nothing was written");
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -157,28 +215,68 @@ int RunImport(const Arguments& args, const std::string& folder) {
         return kExitFindings;
     }
 
-    json.Key("imported").BeginArray();
-    for (const Incoming& in : incoming) {
-        if (!CopyFileA(in.source.c_str(), in.target.c_str(), FALSE)) {
-            PrintError("VordaCond: could not write " + in.target + "; the import stopped there");
+    char divset[MAX_PATH] = {};
+    MakeConditionPath(0, kSelectDivset, folder.c_str(), divset);
+    bool records = false;
+    for (int kind = 0; kind < 3; ++kind) records = records || !manifest.inForce[kind].empty();
+    std::vector<PlannedWrite> planned;
+    if (args.dryRun) {
+        for (const Incoming& in : incoming)
+            planned.push_back({in.replaces ? "replace" : "write", in.target});
+        for (int kind = 0; kind < 3; ++kind)
+            if (!manifest.inForce[kind].empty()) PlanMissingTemplates(kind, folder, &planned);
+        if (records) planned.push_back({IsFile(divset) ? "replace" : "write", divset});
+    } else {
+        if (!StageAll(folder, &incoming)) return kExitFindings;
+        for (size_t i = 0; i < incoming.size(); ++i) {
+            if (ReplaceWithTemp(incoming[i].temp.c_str(), incoming[i].target.c_str())) {
+                incoming[i].temp.clear();
+                continue;
+            }
+            RemoveStaged(incoming);
+            PrintError("VordaCond: could not replace " + incoming[i].target + "; " +
+                       std::to_string(i) + " of " + std::to_string(incoming.size()) +
+                       " files were imported, DIVSET.ini is unchanged; import again with "
+                       "--replace to finish");
             return kExitFindings;
         }
+        IniEntries entries;
+        for (int kind = 0; kind < 3; ++kind) {
+            if (manifest.inForce[kind].empty()) continue;
+            const IniEntries part = InForceEntries(kind, folder, manifest.inForce[kind]);
+            entries.insert(entries.end(), part.begin(), part.end());
+        }
+        if (records && !WriteIniFile(divset, entries)) {
+            PrintError(std::string("VordaCond: could not write ") + divset +
+                       "; the conditions were imported, those in force not recorded");
+            return kExitFindings;
+        }
+    }
+
+    const std::string said = args.dryRun ? "would record in force (" : "in force (";
+    if (args.dryRun && args.json) {
+        json.Member("dryRun", true);
+        WritePlannedWrites(planned, &json);
+    } else if (args.dryRun) {
+        PrintPlannedWrites(planned);
+    }
+    json.Key("imported").BeginArray();
+    for (const Incoming& in : incoming) {
         if (args.json)
             json.BeginObject()
                 .Member("kind", std::string(KindName(in.kind)))
                 .Member("name", in.name)
                 .Member("file", in.target)
                 .EndObject();
-        else
+        else if (!args.dryRun)
             PrintLine("imported " + in.target);
     }
     json.EndArray().Key("inForce").BeginObject();
     for (int kind = 0; kind < 3; ++kind) {
         const std::string& name = manifest.inForce[kind];
         if (name.empty()) continue;
-        RecordInForce(kind, folder, name);
         json.Member(KindName(kind), name);
-        if (!args.json) PrintLine(std::string("in force (") + KindName(kind) + "): " + name);
+        if (!args.json) PrintLine(said + KindName(kind) + "): " + name);
     }
     json.EndObject().EndObject();
     if (args.json) WriteOut(json.Text());

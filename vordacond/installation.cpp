@@ -10,6 +10,7 @@
 #include "conditions/catalogue.h"
 #include "conditions/condition_format.h"
 #include "conditions/condition_io.h"
+#include "vordacond/output.h"
 
 bool FindApplicationFolder(const std::string& override, std::string* folder, std::string* error) {
     char found[MAX_PATH] = {};
@@ -31,8 +32,27 @@ bool FindApplicationFolder(const std::string& override, std::string* folder, std
         *error = std::string("the application folder ") + found + " does not exist";
         return false;
     }
+    // A folder whose DIVSET.ini would not fit a path holds no condition file
+    // that could be read; one that cannot be listed is not an empty one.
+    if (std::strlen(found) + std::strlen("\\DIVSET.ini") >= MAX_PATH) {
+        *error =
+            std::string("the application folder ") + found + " is too long to hold condition files";
+        return false;
+    }
+    WIN32_FIND_DATAA item;
+    HANDLE find = FindFirstFileA((std::string(found) + "\\*").c_str(), &item);
+    if (find == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_NOT_FOUND) {
+        *error = std::string("the application folder ") + found + " cannot be read";
+        return false;
+    }
+    if (find != INVALID_HANDLE_VALUE) FindClose(find);
     *folder = found;
     return true;
+}
+
+std::string TooLongText(const std::string& path) {
+    return "the path has " + std::to_string(path.size()) + " bytes; a path holds at most " +
+           std::to_string(MAX_PATH - 1);
 }
 
 std::string ConditionFilePath(int kind, const std::string& folder, const std::string& name) {
@@ -64,7 +84,8 @@ std::vector<ConditionEntry> ListCatalogue(int kind, const std::string& folder) {
         ConditionEntry entry;
         entry.kind = kind;
         entry.name = names[i];
-        entry.path = ConditionFilePath(kind, folder, names[i]);
+        entry.path = folder + "\\" + KindPrefix(kind) + names[i] + ".INI";
+        entry.pathTooLong = entry.path.size() >= MAX_PATH;
         entry.isTemplate = i < 3;
         entry.hasFile = i < 3 ? present[i] : true;
         entry.inForce = SameTextNoCase(names[i].c_str(), current) != 0;
@@ -74,7 +95,8 @@ std::vector<ConditionEntry> ListCatalogue(int kind, const std::string& folder) {
         ConditionEntry entry;
         entry.kind = kind;
         entry.name = current;
-        entry.path = ConditionFilePath(kind, folder, current);
+        entry.path = folder + "\\" + KindPrefix(kind) + current + ".INI";
+        entry.pathTooLong = entry.path.size() >= MAX_PATH;
         entry.hasFile = IsFile(entry.path.c_str()) != 0;
         entry.inForce = true;
         entries.push_back(entry);
@@ -110,4 +132,15 @@ void ReadEntry(const ConditionEntry& entry, const std::string& folder, SortCondi
     ReadConditionIn(folder.c_str(), file, entry.kind, record);
     DeleteFileA(file);
     CopyText(record->path, sizeof record->path, entry.path.c_str());
+}
+
+void PlanMissingTemplates(int kind, const std::string& folder, std::vector<PlannedWrite>* planned) {
+    bool present[3] = {false, false, false};
+    std::vector<std::string> names;
+    FindConditions(kind, folder.c_str(), &names, present);
+    for (int t = 0; t < 3; ++t) {
+        char path[MAX_PATH] = {};
+        MakeConditionPath(kind, kSelectTemplate1 + t, folder.c_str(), path);
+        if (!present[t] && path[0] != '\0') planned->push_back({"write", path});
+    }
 }

@@ -21,7 +21,12 @@ struct ConditionEntry {
     bool hasFile = false;  // false: a template not yet written, or a condition
                            // in force whose file is gone (read from DIVSET.ini)
     bool inForce = false;
+    bool pathTooLong = false;  // path does not fit the 259 bytes of a path:
+                               // the condition cannot be read or written
 };
+
+// "the path has N bytes; a path holds at most 259".
+std::string TooLongText(const std::string& path);
 
 // The conditions of kind in folder: the three templates first, then the
 // user conditions in the order of enumeration, and the condition in force
@@ -42,3 +47,8 @@ std::string RecordedConditionPath(int kind, const std::string& folder);
 
 // The path of name's file of kind in folder ("" when it would not fit).
 std::string ConditionFilePath(int kind, const std::string& folder, const std::string& name);
+
+struct PlannedWrite;
+// Adds to planned a "write" of every template file of kind that folder
+// lacks, as listing the kind would write them.
+void PlanMissingTemplates(int kind, const std::string& folder, std::vector<PlannedWrite>* planned);

@@ -146,3 +146,14 @@ JsonWriter& JsonWriter::Null() {
     text_ += "null";
     return *this;
 }
+
+void PrintPlannedWrites(const std::vector<PlannedWrite>& planned) {
+    for (const PlannedWrite& p : planned) PrintLine("would " + p.action + " " + p.file);
+}
+
+void WritePlannedWrites(const std::vector<PlannedWrite>& planned, JsonWriter* json) {
+    json->Key("wouldWrite").BeginArray();
+    for (const PlannedWrite& p : planned)
+        json->BeginObject().Member("action", p.action).Member("file", p.file).EndObject();
+    json->EndArray();
+}

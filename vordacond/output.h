@@ -21,6 +21,19 @@ void WriteErr(const std::string& bytes);
 void PrintLine(const std::string& text);
 void PrintError(const std::string& text);
 
+class JsonWriter;
+
+// A file that --dry-run says it would write: action "write" (a new file) or
+// "replace" (an existing one).
+struct PlannedWrite {
+    std::string action;
+    std::string file;
+};
+// One line per file, "would write FILE" or "would replace FILE".
+void PrintPlannedWrites(const std::vector<PlannedWrite>& planned);
+// The member "wouldWrite": an array of {"action", "file"}.
+void WritePlannedWrites(const std::vector<PlannedWrite>& planned, JsonWriter* json);
+
 // Builds one JSON document. Strings are given as ANSI texts and written as
 // UTF-8 with the escapes JSON requires; commas are placed by the writer.
 class JsonWriter {

@@ -2,6 +2,7 @@
 // options sheet does.
 #include <windows.h>
 
+#include "base/paths.h"
 #include "conditions/catalogue.h"
 #include "vordacond/commands.h"
 #include "vordacond/findings.h"
@@ -18,6 +19,11 @@ int RunSetCurrent(const Arguments& args, const std::string& folder) {
         return kExitFindings;
     }
     const ConditionEntry entry = *found;
+    if (entry.pathTooLong) {
+        PrintError("VordaCond: " + entry.path + ": " + TooLongText(entry.path));
+        PrintError("VordaCond: set-current refused; DIVSET.ini is unchanged");
+        return kExitFindings;
+    }
 
     SortCondition record;
     ReadEntry(entry, folder, &record);
@@ -37,24 +43,42 @@ int RunSetCurrent(const Arguments& args, const std::string& folder) {
         return kExitFindings;
     }
 
-    // The sheet writes the templates it lacks when it opens, before any
-    // condition can be chosen; the condition is then read as the page holds
-    // it and recorded with its working copy.
-    std::vector<std::string> names;
-    ListConditions(kind, folder.c_str(), &names);
-    ReadEntry(entry, folder, &record);
-    RecordCurrentCondition(folder.c_str(), &record);
+    char divset[MAX_PATH] = {};
+    MakeConditionPath(kind, kSelectDivset, folder.c_str(), divset);
+    std::vector<PlannedWrite> planned;
+    if (args.dryRun) {
+        // What the run would write: the templates the folder lacks, then
+        // the kind's part of DIVSET.ini.
+        PlanMissingTemplates(kind, folder, &planned);
+        planned.push_back({IsFile(divset) ? "replace" : "write", divset});
+    } else {
+        // The sheet writes the templates it lacks when it opens, before any
+        // condition can be chosen; the condition is then read as the page
+        // holds it and recorded with its working copy.
+        std::vector<std::string> names;
+        ListConditions(kind, folder.c_str(), &names);
+        ReadEntry(entry, folder, &record);
+        if (!RecordCurrentCondition(folder.c_str(), &record)) {
+            PrintError(std::string("VordaCond: could not write ") + divset +
+                       "; DIVSET.ini is unchanged");
+            return kExitFindings;
+        }
+    }
 
+    const std::string said = args.dryRun ? "would record in force (" : "in force (";
     if (args.json) {
         JsonWriter json;
         json.BeginObject()
             .Member("kind", std::string(KindName(kind)))
             .Member("name", entry.name)
             .Member("file", entry.path)
-            .EndObject();
+            .Member("dryRun", args.dryRun);
+        if (args.dryRun) WritePlannedWrites(planned, &json);
+        json.EndObject();
         WriteOut(json.Text());
     } else {
-        PrintLine(std::string("in force (") + KindName(kind) + "): " + entry.name);
+        PrintPlannedWrites(planned);
+        PrintLine(said + KindName(kind) + "): " + entry.name);
     }
     return kExitOk;
 }

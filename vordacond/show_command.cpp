@@ -150,6 +150,10 @@ int RunShow(const Arguments& args, const std::string& folder) {
                    args.operands[0] + "\" in " + folder);
         return kExitFindings;
     }
+    if (entry->pathTooLong) {
+        PrintError("VordaCond: " + entry->path + ": " + TooLongText(entry->path));
+        return kExitFindings;
+    }
     SortCondition record;
     ReadEntry(*entry, folder, &record);
     if (args.json)

@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <cstring>
 
+#include "base/ini_writer.h"
 #include "base/text.h"
 #include "conditions/condition_format.h"
 
@@ -24,23 +26,25 @@ std::string Read(const char* section, const std::string& key, const std::string&
 
 }  // namespace
 
+std::string ManifestText(const Manifest& manifest) {
+    std::string text = std::string("[") + kExportSection + "]\r\n";
+    auto line = [&text](const std::string& key, const std::string& value) {
+        text += key + "=\"" + value + "\"\r\n";
+    };
+    line("FILES", std::to_string(manifest.files.size()));
+    for (size_t i = 0; i < manifest.files.size(); ++i) {
+        line(Numbered("FILE", i + 1), manifest.files[i].fileName);
+        line(Numbered("SIZE", i + 1), std::to_string(manifest.files[i].size));
+    }
+    text += std::string("[") + kInForceSection + "]\r\n";
+    for (int kind = 0; kind < 3; ++kind)
+        if (!manifest.inForce[kind].empty()) line(DivsetKey(kind), manifest.inForce[kind]);
+    return text;
+}
+
 bool WriteManifest(const std::string& folder, const Manifest& manifest) {
     const std::string file = folder + "\\" + kManifestName;
-    bool ok = WriteQuotedValue(kExportSection, "FILES",
-                               std::to_string(manifest.files.size()).c_str(), file.c_str()) != 0;
-    for (size_t i = 0; i < manifest.files.size(); ++i) {
-        ok &= WriteQuotedValue(kExportSection, Numbered("FILE", i + 1).c_str(),
-                               manifest.files[i].fileName.c_str(), file.c_str()) != 0;
-        ok &= WriteQuotedValue(kExportSection, Numbered("SIZE", i + 1).c_str(),
-                               std::to_string(manifest.files[i].size).c_str(), file.c_str()) != 0;
-    }
-    for (int kind = 0; kind < 3; ++kind) {
-        if (manifest.inForce[kind].empty()) continue;
-        ok &= WriteQuotedValue(kInForceSection, DivsetKey(kind), manifest.inForce[kind].c_str(),
-                               file.c_str()) != 0;
-    }
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());
-    return ok;
+    return ReplaceWithBytes(file.c_str(), ManifestText(manifest)) != 0;
 }
 
 bool ReadManifest(const std::string& folder, Manifest* manifest, std::string* error) {
@@ -69,6 +73,18 @@ bool ReadManifest(const std::string& folder, Manifest* manifest, std::string* er
             return false;
         }
         manifest->files.push_back(exported);
+    }
+    // Export writes the section also when no condition is in force: a list
+    // without it is not one export wrote.
+    char sections[4096] = {};
+    GetPrivateProfileSectionNamesA(sections, sizeof sections, file.c_str());
+    bool inForceListed = false;
+    for (const char* p = sections; *p != '\0'; p += std::strlen(p) + 1)
+        if (SameTextNoCase(p, kInForceSection)) inForceListed = true;
+    if (!inForceListed) {
+        *error = std::string(kManifestName) + " is damaged: section [" + kInForceSection +
+                 "] is missing";
+        return false;
     }
     for (int kind = 0; kind < 3; ++kind)
         manifest->inForce[kind] = Read(kInForceSection, DivsetKey(kind), file);

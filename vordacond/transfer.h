@@ -18,7 +18,12 @@ struct Manifest {
     std::string inForce[3];  // per kind: the name of the condition in force; "" when none
 };
 
-// Writes folder\VordaCond.ini. false when a write failed.
+// The text of VordaCond.ini: section EXPORT with FILES and FILEn, SIZEn per
+// file, then section IN_FORCE with the DIVSET.ini key of each kind that has
+// a condition in force; values in double quotes, lines ending CRLF.
+std::string ManifestText(const Manifest& manifest);
+// Writes folder\VordaCond.ini whole, in one replace. false when it could not
+// be written (nothing is then left of it).
 bool WriteManifest(const std::string& folder, const Manifest& manifest);
 // Reads folder\VordaCond.ini; false, with *error saying why, when it is
 // missing or damaged.

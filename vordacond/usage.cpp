@@ -20,9 +20,11 @@ const char kOverview[] =
     "  --app-folder DIR  work on DIR instead of the application folder of the\n"
     "                    App Paths entry\n"
     "  --help            what the command does\n"
+    "  --                ends the options (a NAME may then begin with \"-\")\n"
     "\n"
     "Kinds: scanner, fax-receive, fax-send.\n"
-    "Exit codes: 0 success, 1 findings or refused changes, 2 bad usage.\n"
+    "Exit codes: 0 success, 1 findings, refused changes or a file that could\n"
+    "not be written, 2 bad usage.\n"
     "VordaCond.exe COMMAND --help tells more.\n";
 
 struct CommandHelp {
@@ -46,9 +48,12 @@ const CommandHelp kHelp[] = {
      "Checks every condition (or those of KIND, or NAME) and prints one line\n"
      "per finding: the file, the field and the message the options sheet would\n"
      "show. Errors: names and layer names the sheet would refuse, files that\n"
-     "cannot be read whole (damaged, cut short, values out of range or too\n"
-     "long). Warnings: a used library, cabinet or fixed binder name that the\n"
-     "tree of the current LibRoot folder does not hold (documents would be\n"
+     "cannot be read whole (damaged, cut short, values out of range or cut\n"
+     "by the read, a value without its closing quote), and, without NAME,\n"
+     "DIVSET.ini empty, damaged, naming no condition file of its kind or a\n"
+     "refused name, or holding a copy that is not that of its condition.\n"
+     "Warnings: a used library, cabinet or fixed binder name that the tree of\n"
+     "the current LibRoot folder does not hold (documents would be\n"
      "filed into a new folder). Without KIND and NAME the LibRoot folders of\n"
      "the settings INI are checked as the LibRoot page checks them (the current\n"
      "one reachable and writable; every one not nested in another, outside the\n"
@@ -56,20 +61,25 @@ const CommandHelp kHelp[] = {
      "unique). Exit code 1 when an error was found.\n"},
     {kCommandExport, "usage: VordaCond.exe export --out FOLDER [--json]",
      "Copies the user conditions of every kind, byte for byte, and the names\n"
-     "of the conditions in force into FOLDER, which must exist and must not\n"
-     "hold any of the files yet. The list of what was exported, VordaCond.ini,\n"
-     "is written last. Nothing is written when a check fails.\n"},
-    {kCommandImport, "usage: VordaCond.exe import FOLDER [--replace] [--json]",
+     "of the conditions in force into FOLDER, which must exist and be empty.\n"
+     "The list of what was exported, VordaCond.ini, is written last, whole.\n"
+     "Nothing is written when a check fails; when a file cannot be copied, the\n"
+     "files written are removed again and the message names that file.\n"},
+    {kCommandImport, "usage: VordaCond.exe import FOLDER [--replace] [--dry-run] [--json]",
      "Copies the conditions exported to FOLDER into the application folder and\n"
      "records the conditions in force in DIVSET.ini, as OK in the options sheet\n"
      "does. Everything is checked first and nothing is written when a check\n"
      "fails: files missing or cut short, damaged files, template names, names\n"
-     "and layer names the sheet would refuse, and conditions that exist\n"
-     "already (replaced only with --replace).\n"},
-    {kCommandSetCurrent, "usage: VordaCond.exe set-current --kind KIND NAME [--json]",
+     "and layer names the sheet would refuse, conditions that exist already\n"
+     "(replaced only with --replace) and files that cannot be replaced. All\n"
+     "files are staged beside their targets before the first is swapped in;\n"
+     "DIVSET.ini is written once, last. --dry-run prints what would be written\n"
+     "or replaced and writes nothing.\n"},
+    {kCommandSetCurrent, "usage: VordaCond.exe set-current --kind KIND NAME [--dry-run] [--json]",
      "Records condition NAME as the one in force of KIND in DIVSET.ini, as OK\n"
      "in the options sheet does. Refused (exit code 1) when the condition does\n"
-     "not exist or breaks a rule.\n"},
+     "not exist or breaks a rule, or when DIVSET.ini cannot be written.\n"
+     "--dry-run prints what would be written and writes nothing.\n"},
 };
 
 }  // namespace

@@ -48,11 +48,17 @@ int RunValidate(const Arguments& args, const std::string& folder) {
                          "no current LibRoot folder: names were not checked against its tree");
     }
 
+    const bool divsetReadable = wanted.empty() && CheckDivsetFile(folder, &findings);
     bool matched = false;
     for (int kind = FirstKind(args); kind <= LastKind(args); ++kind) {
-        for (const ConditionEntry& e : ListCatalogue(kind, folder)) {
+        const std::vector<ConditionEntry> entries = ListCatalogue(kind, folder);
+        for (const ConditionEntry& e : entries) {
             if (!wanted.empty() && !SameTextNoCase(e.name.c_str(), wanted.c_str())) continue;
             matched = true;
+            if (e.pathTooLong) {
+                findings.Add(kError, e.path, "", TooLongText(e.path));
+                continue;
+            }
             // A template not written yet is written afresh by the sheet.
             if (e.isTemplate && !e.hasFile) continue;
             if (!e.hasFile)
@@ -66,7 +72,10 @@ int RunValidate(const Arguments& args, const std::string& folder) {
             if (whole && !libRoot.empty() && (!e.isTemplate || e.inForce))
                 CheckAgainstTree(libRoot, e.path, record, &findings);
         }
-        if (wanted.empty()) CheckRecordedPath(kind, folder, &findings);
+        if (divsetReadable) {
+            CheckRecordedPath(kind, folder, &findings);
+            CheckDivsetKind(kind, folder, entries, &findings);
+        }
     }
     if (!wanted.empty() && !matched) {
         PrintError("VordaCond: there is no condition \"" + wanted + "\" in " + folder);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "tests/tool/vordacond_fixture.h"
 
@@ -138,7 +139,7 @@ TEST_F(VordaCondTest, ValidateFindsEachKindOfProblemOnce) {
         "error: " + a + "sCut.INI: [SCANNER] TAG: the key is missing: the file is cut short or damaged",
         "error: " + a + "sRange.INI: [SCANNER] POSITION: \"@MIDDLE\" is none of @FRONT, @BACK",
         "error: " + a + "fItems.INI: [FAX-RX] FAX-CHECK: \"@FAX-PAGER\" is no information item of this kind",
-        "error: " + a + "sLong.INI: [SCANNER] LIBRARY: the value has 44 bytes; the field holds 43",
+        "error: " + a + "sLong.INI: [SCANNER] LIBRARY: the value has 44 bytes; the field holds 42",
         "error: " + a + "sA;B.INI: name: A configuration name cannot contain any of the following characters:   \\ / : , ; * ? < > . | \" !",
         "error: " + a + "nFAX Receive Template Binder 1.INI: name: Configuration name can not take the following names: Scanner Template Binder 1, Scanner Template Binder 2, Scanner Template Binder 3 FAX Receive Template Binder 1, FAX Receive Template Binder 2, FAX Receive Template Binder 3 FAX Send Template Binder 1, FAX Send Template Binder 2, FAX Send Template Binder 3",
         "error: " + a + "sSlash.INI: LIBRARY: Library name or cabinet name can not contain any of the following characters: \\ / : , ; * ? < > . | \" !",
@@ -408,6 +409,210 @@ TEST_F(TransferTest, ImportRefusesAndWritesNothing) {
     const testsupport::ProgramRun run = Import(" --replace");
     EXPECT_EQ(0u, run.exitCode) << run.output;
     EXPECT_EQ(ReadFileBytes(app + "\\fFaxes.INI"), ReadFileBytes(target + "\\fFaxes.INI"));
+}
+
+// ---- failures found by killing and breaking the writers --------------------
+
+// What one case runs and expects. A case that is refused or fails leaves
+// every folder of the fixture as it was, unless it says it writes.
+struct Outcome {
+    std::string arguments;
+    DWORD exitCode;
+    std::string output;  // expected within what the program prints
+    bool writes = false;
+    std::string held;  // a file kept open, unshared, during the run
+};
+
+// Creates a file or folder whose path may pass 259 bytes (ASCII only): the
+// wide calls take such a path with the "\\?\" prefix, the ANSI ones do not.
+bool MakeLongPath(const std::string& path, const std::string* bytes) {
+    const std::wstring wide = L"\\\\?\\" + std::wstring(path.begin(), path.end());
+    if (bytes == nullptr) return CreateDirectoryW(wide.c_str(), nullptr) != FALSE;
+    HANDLE file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    const bool ok =
+        file != INVALID_HANDLE_VALUE &&
+        WriteFile(file, bytes->data(), static_cast<DWORD>(bytes->size()), &written, nullptr);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    return ok;
+}
+
+struct Breakage {
+    const char* what;
+    std::function<Outcome()> setUp;
+};
+
+TEST_F(TransferTest, FailuresAreReportedAndLeaveEveryFileWhole) {
+    const std::string out = temp / "Out";
+    const std::string deep = temp / "Deep";
+    const std::string divset = app + "\\DIVSET.ini";
+    const std::string list = exported + "\\VordaCond.ini";
+    const std::string scanner = IniText(ConditionKeys(0));
+    // A name that fits a file name but not a path in the deep folder.
+    const std::string deepFolder = deep + "\\" + std::string(218 - deep.size(), 'd');
+    const std::string longName(40, 'N');
+    const std::string longFile = deepFolder + "\\s" + longName + ".INI";
+    const std::wstring longWide = L"\\\\?\\" + std::wstring(longFile.begin(), longFile.end());
+    auto inDeepFolder = [&](const std::string& command, const std::string& operand) {
+        MakeFolder(deepFolder);
+        EXPECT_TRUE(MakeLongPath(longFile, &scanner));
+        return Outcome{command + " --app-folder " + Quote(deepFolder) + " " + operand, 1,
+                       longFile + ": the path has " + std::to_string(longFile.size()) +
+                           " bytes; a path holds at most 259"};
+    };
+    const std::vector<Breakage> cases = {
+        {"set-current: DIVSET.ini read-only",
+         [&] {
+             SetFileAttributesA(divset.c_str(), FILE_ATTRIBUTE_READONLY);
+             return Outcome{"set-current --kind scanner Invoices", 1,
+                            "could not write " + divset + "; DIVSET.ini is unchanged"};
+         }},
+        {"import: DIVSET.ini read-only",
+         [&] {
+             WriteFileBytes(target + "\\DIVSET.ini", "");
+             SetFileAttributesA((target + "\\DIVSET.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+             return Outcome{"import " + Quote(exported) + " --app-folder " + Quote(target), 1,
+                            "could not write " + target +
+                                "\\DIVSET.ini; the conditions were "
+                                "imported, those in force not recorded",
+                            true};
+         }},
+        {"import --replace: one target read-only",
+         [&] {
+             for (const char* file : {"sInvoices.INI", "fFaxes.INI", "nSent.INI"})
+                 WriteFileBytes(target + "\\" + file, "[old]\r\n");
+             SetFileAttributesA((target + "\\nSent.INI").c_str(), FILE_ATTRIBUTE_READONLY);
+             return Outcome{
+                 "import " + Quote(exported) + " --replace --app-folder " + Quote(target), 1,
+                 target + "\\nSent.INI: the file is read-only: it cannot be replaced"};
+         }},
+        {"import: a tampered in-force name leading out of the folder",
+         [&] {
+             WritePrivateProfileStringA("IN_FORCE", "SCAN", "x\\..\\..\\App\\sInvoices",
+                                        list.c_str());
+             return Outcome{"import " + Quote(exported) + " --app-folder " + Quote(target), 1,
+                            "[IN_FORCE] SCAN: A configuration name cannot contain"};
+         }},
+        {"import: a list without its in-force section",
+         [&] {
+             WritePrivateProfileStringA("IN_FORCE", nullptr, nullptr, list.c_str());
+             return Outcome{"import " + Quote(exported) + " --app-folder " + Quote(target), 1,
+                            "VordaCond.ini is damaged: section [IN_FORCE] is missing"};
+         }},
+        {"import --dry-run",
+         [&] {
+             return Outcome{
+                 "import --dry-run " + Quote(exported) + " --app-folder " + Quote(target), 0,
+                 "would write " + target + "\\nSent.INI\nwould write " + target +
+                     "\\sScanner Template Binder 1.INI\n"};
+         }},
+        {"set-current --dry-run",
+         [&] {
+             return Outcome{"set-current --kind fax-send --dry-run Sent", 0,
+                            "would replace " + divset + "\nwould record in force (fax-send): Sent"};
+         }},
+        {"export: a source that cannot be read",
+         [&] {
+             MakeFolder(out);
+             const std::string source = app + "\\nSent.INI";
+             return Outcome{"export --out " + Quote(out), 1,
+                            "could not read " + source + "; nothing was exported", false, source};
+         }},
+        {"export: a folder holding another file",
+         [&] {
+             MakeFolder(out);
+             WriteFileBytes(out + "\\notes.txt", "");
+             return Outcome{"export --out " + Quote(out), 1,
+                            "the export folder holds " + out + "\\notes.txt"};
+         }},
+        {"validate: a quoted library of 43 bytes, which the read cuts",
+         [&] {
+             WriteCondition("sLong.INI", With(ConditionKeys(0), "SCANNER", "LIBRARY",
+                                              std::string(43, 'L').c_str()));
+             return Outcome{"validate --kind scanner Long", 1,
+                            "[SCANNER] LIBRARY: the value has 43 bytes; the field holds 42"};
+         }},
+        {"validate: a file cut inside a quoted value",
+         [&] {
+             WriteFileBytes(app + "\\sCut.INI", scanner.substr(0, scanner.rfind("HM")));
+             return Outcome{"validate --kind scanner Cut", 1,
+                            "[SCANNER] TAG: the value \"@TIME- has no closing quote"};
+         }},
+        {"validate: DIVSET.ini empty",
+         [&] {
+             WriteFileBytes(divset, "");
+             return Outcome{"validate", 1, divset + ": the file is empty"};
+         }},
+        {"validate: a kind's copy not that of its condition",
+         [&] {
+             WritePrivateProfileStringA("SCANNER", "LIBRARY", "\"Other\"", divset.c_str());
+             return Outcome{"validate", 1,
+                            divset + ": [SCANNER] LIBRARY: the copy holds \"Other\", " + app +
+                                "\\sInvoices.INI \"Papers\""};
+         }},
+        {"validate: an entry whose name the sheet refuses",
+         [&] {
+             WritePrivateProfileStringA("CONFIG_INI", "SNDFAX", (app + "\\nA!B.INI").c_str(),
+                                        divset.c_str());
+             return Outcome{"validate", 1,
+                            "[CONFIG_INI] SNDFAX: A configuration name cannot contain"};
+         }},
+        {"show: a path over 259 bytes",
+         [&] { return inDeepFolder("show --kind scanner", longName); }},
+        {"validate: a path over 259 bytes",
+         [&] { return inDeepFolder("validate --kind scanner", longName); }},
+        {"set-current: a path over 259 bytes",
+         [&] { return inDeepFolder("set-current --kind scanner", longName); }},
+        {"export: a path over 259 bytes",
+         [&] {
+             MakeFolder(out);
+             return inDeepFolder("export", "--out " + Quote(out));
+         }},
+        {"an application folder too long to hold condition files",
+         [&] {
+             const std::string folder = deep + "\\" + std::string(250 - deep.size(), 'd');
+             MakeFolder(deep);
+             EXPECT_TRUE(MakeLongPath(folder, nullptr));
+             return Outcome{"list --app-folder " + Quote(folder), 1,
+                            folder + " is too long to hold condition files"};
+         }},
+        {"--app-folder \"\"",
+         [&] {
+             return Outcome{"list --app-folder \"\"", 2, "--app-folder needs a folder"};
+         }},
+        {"-- ends the options",
+         [&] {
+             WriteCondition("s-Dash.INI", ConditionKeys(0));
+             return Outcome{"show --kind scanner -- -Dash", 0, "scanner condition -Dash\n"};
+         }},
+    };
+    const std::string folders[] = {app, exported, target, out, deep};
+    std::map<std::string, std::string> saved[3];
+    for (int i = 0; i < 3; ++i) saved[i] = Snapshot(folders[i]);
+    for (const Breakage& c : cases) {
+        SCOPED_TRACE(c.what);
+        DeleteFileW(longWide.c_str());
+        for (int i = 0; i < 5; ++i) testsupport::RemoveTree(folders[i]);
+        for (int i = 0; i < 3; ++i) {
+            MakeFolder(folders[i]);
+            for (const auto& file : saved[i])
+                WriteFileBytes(folders[i] + "\\" + file.first, file.second);
+        }
+        const Outcome o = c.setUp();
+        std::map<std::string, std::string> before[5];
+        for (int i = 0; i < 5; ++i) before[i] = Snapshot(folders[i]);
+        HANDLE held = o.held.empty() ? INVALID_HANDLE_VALUE
+                                     : CreateFileA(o.held.c_str(), GENERIC_READ, 0, nullptr,
+                                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const testsupport::ProgramRun run = Run(o.arguments);
+        if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+        EXPECT_EQ(o.exitCode, run.exitCode) << run.output;
+        EXPECT_NE(std::string::npos, run.output.find(o.output)) << run.output;
+        for (int i = 0; i < 5 && !o.writes; ++i)
+            EXPECT_EQ(before[i], Snapshot(folders[i])) << folders[i];
+    }
+    DeleteFileW(longWide.c_str());  // beyond the reach of TempDir's clean-up
 }
 
 // ---- double-byte names ---------------------------------------------------------
