@@ -108,6 +108,11 @@
 #define IDC_FAXTX_DOWN 1079
 #define IDC_FAXTX_INFO_LIST 1080
 
+// The example line of each condition page: where a document would be filed.
+#define IDC_SCAN_EXAMPLE 1101
+#define IDC_FAXRX_EXAMPLE 1102
+#define IDC_FAXTX_EXAMPLE 1103
+
 // ---------------------------------------------------------------------------
 // Controls of the other templates
 
