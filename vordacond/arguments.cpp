@@ -10,6 +10,7 @@ enum OptionBits {
     kOptJson = 2,
     kOptOut = 4,
     kOptReplace = 8,
+    kOptSample = 16,  // --at, --button, --fax-sender
 };
 
 struct CommandRule {
@@ -30,6 +31,7 @@ const CommandRule kRules[] = {
     {"export", kCommandExport, kOptOut | kOptJson, 0, 1, 0, 0, "no operand"},
     {"import", kCommandImport, kOptReplace | kOptJson, 0, 0, 1, 1, "one FOLDER"},
     {"set-current", kCommandSetCurrent, kOptKind | kOptJson, 1, 0, 1, 1, "one condition NAME"},
+    {"where", kCommandWhere, kOptKind | kOptJson | kOptSample, 1, 0, 1, 1, "one condition NAME"},
 };
 
 const CommandRule* FindRule(const std::string& name) {
@@ -78,6 +80,15 @@ Arguments ParseArguments(int argc, char** argv) {
         } else if (word == "--out") {
             given |= kOptOut;
             value(&a.out);
+        } else if (word == "--at") {
+            given |= kOptSample;
+            value(&a.at);
+        } else if (word == "--button") {
+            given |= kOptSample;
+            a.hasButton = value(&a.button);
+        } else if (word == "--fax-sender") {
+            given |= kOptSample;
+            a.hasFaxSender = value(&a.faxSender);
         } else if (word == "--kind") {
             given |= kOptKind;
             std::string kind;
@@ -120,7 +131,8 @@ Arguments ParseArguments(int argc, char** argv) {
         } kNames[] = {{kOptKind, "--kind"},
                       {kOptJson, "--json"},
                       {kOptOut, "--out"},
-                      {kOptReplace, "--replace"}};
+                      {kOptReplace, "--replace"},
+                      {kOptSample, "--at, --button or --fax-sender"}};
         for (const auto& option : kNames) {
             if ((given & option.bit) != 0 && (rule->options & option.bit) == 0) {
                 a.error = a.commandName + " does not take " + option.name;
