@@ -41,6 +41,7 @@ const ConditionFamily kScannerFamily = {
     kFixedName, naming::kScannerDate, kButtonOnly, Count(kButtonOnly),
     nullptr, 0, kDownUnlessLast, 0, false,
     {1, 2, 3},
+    IDC_SCAN_EXAMPLE,
 };
 
 const ConditionFamily kFaxReceiveFamily = {
@@ -57,6 +58,7 @@ const ConditionFamily kFaxReceiveFamily = {
     naming::kFaxInfoList, naming::kFaxDate, kButtonOnly, Count(kButtonOnly),
     kFaxReceiveItems, Count(kFaxReceiveItems), kDownUnlessLast, -1, true,
     {4, 5, 6},
+    IDC_FAXRX_EXAMPLE,
 };
 
 const ConditionFamily kFaxSendFamily = {
@@ -73,6 +75,7 @@ const ConditionFamily kFaxSendFamily = {
     naming::kSendInfoList, naming::kSendDate, kFaxSendTokens, Count(kFaxSendTokens),
     kFaxSendItems, Count(kFaxSendItems), kDownFromFirstOnly, 2, false,
     {7, 8, 9},
+    IDC_FAXTX_EXAMPLE,
 };
 // clang-format on
 

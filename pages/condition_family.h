@@ -61,6 +61,9 @@ struct ConditionFamily {
     // Preview numbers of templates 1, 2 and 3.
     int previewNumbers[3];
 
+    // The read-only line that shows where a document would be filed.
+    int exampleLine;
+
     // The Note box's time choice row.
     NamingMode TimeRow() const { return choiceCount; }
 };

@@ -87,13 +87,19 @@ int GetComboText(HWND page, int comboId, char* buffer, size_t capacity) {
     return 1;
 }
 
+std::string NormalizedLayerText(HWND page, int comboId, LRESULT* row) {
+    char text[1024];
+    GetComboText(page, comboId, text, sizeof text);
+    const std::string trimmed = Trimmed(text);
+    *row = SendItem(page, comboId, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                    reinterpret_cast<LPARAM>(trimmed.c_str()));
+    return trimmed;
+}
+
 void TrimLayerTexts(HWND page, int kind) {
     for (int id : FamilyOfKind(kind).layerCombos) {
-        char text[1024];
-        GetComboText(page, id, text, sizeof text);
-        const std::string trimmed = Trimmed(text);
-        const LRESULT row = SendItem(page, id, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                     reinterpret_cast<LPARAM>(trimmed.c_str()));
+        LRESULT row = CB_ERR;
+        const std::string trimmed = NormalizedLayerText(page, id, &row);
         SendItem(page, id, CB_SETCURSEL, static_cast<WPARAM>(row == CB_ERR ? -1 : row));
         ::SetDlgItemTextA(page, id, trimmed.c_str());
     }

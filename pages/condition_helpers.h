@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "conditions/sort_condition.h"
 
@@ -23,6 +24,9 @@ int GetComboText(HWND page, int comboId, char* buffer, size_t capacity);
 // leading and trailing white space, the row with exactly that text (any
 // letter case) selected or no row, and the trimmed text as the edit text.
 void TrimLayerTexts(HWND page, int kind);
+// What TrimLayerTexts makes of one layer box, without changing it: the
+// trimmed text, and in *row the row holding it (CB_ERR for none).
+std::string NormalizedLayerText(HWND page, int comboId, LRESULT* row);
 
 // "&Delete" disabled and "&Preview" shown when the selected condition is a
 // template; otherwise Delete enabled and Preview hidden.

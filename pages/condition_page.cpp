@@ -96,6 +96,7 @@ BOOL ConditionPage::OnInitDialog() {
     LoadConditionIntoPage(kLoadAll);
     ShowDateAndPosition();
     UpdateDeleteAndPreview(m_hWnd, family.kind);
+    UpdateExample();
     return TRUE;
 }
 
@@ -308,6 +309,7 @@ void ConditionPage::OnConditionChosen() {
     LoadConditionIntoPage(kLoadAll);
     ShowDateAndPosition();
     UpdateDeleteAndPreview(m_hWnd, family.kind);
+    UpdateExample();
 }
 
 BOOL ConditionPage::OnPaint() {

@@ -88,6 +88,18 @@ private:
     // Fills a cleared record from the controls, normalising the layer boxes.
     void CollectCondition(SortCondition* record);
     NamingMode ClassifyLayerText(int layer, char* text, size_t capacity);
+    // The mode text stands for in layer's box when row (CB_ERR for none) is
+    // its selected row; *named := the choice a typed token names, below -1
+    // when none. Changes nothing.
+    NamingMode LayerModeOf(int layer, const char* text, LRESULT row, NamingMode* named) const;
+    // The information items' order and checks, read from the list.
+    void CollectInfoItems(SortCondition* record) const;
+
+    // The example line: the names the edited condition gives the sample
+    // document, as the controls stand. Changes no other control, does not
+    // mark the page modified and writes nothing.
+    void UpdateExample();
+    void ReadControls(SortCondition* record) const;
 
     // Commit, delete, preview.
     void OnDelete();

@@ -47,11 +47,13 @@ BOOL ConditionPage::OnCommand(UINT code, int id, HWND control) {
     if (layer >= 0) {
         if (code == CBN_EDITCHANGE) {
             SetModified(TRUE);
+            UpdateExample();
             return TRUE;
         }
         if (code == CBN_SELCHANGE || code == CBN_KILLFOCUS) {
             SetModified(TRUE);
             OnLayerEdited(id, kLayerEditMasks[layer]);
+            UpdateExample();
             return TRUE;
         }
         return FALSE;
@@ -62,11 +64,13 @@ BOOL ConditionPage::OnCommand(UINT code, int id, HWND control) {
     }
     if (id == family.weekdayCombo && code == CBN_SELCHANGE) {
         SetModified(TRUE);
+        UpdateExample();
         return TRUE;
     }
     if (family.infoList != 0 && id == family.infoList &&
         (code == LBN_SELCHANGE || code == CLBN_CHKCHANGE)) {
         OnInfoSelChange();
+        UpdateExample();
         return TRUE;
     }
     return CPropertyPage::OnCommand(code, id, control);
@@ -76,6 +80,7 @@ BOOL ConditionPage::OnButtonClicked(int id) {
     for (int layer = 0; layer < kLayerCount; ++layer) {
         if (id == family.layerChecks[layer]) {
             OnLayerChecked(layer);
+            UpdateExample();
             return TRUE;
         }
     }
@@ -94,6 +99,7 @@ BOOL ConditionPage::OnButtonClicked(int id) {
     } else {
         return CPropertyPage::OnButtonClicked(id);
     }
+    UpdateExample();
     return TRUE;
 }
 
@@ -158,24 +164,33 @@ void ConditionPage::OnInfoSelChange() {
 
 // ---- collecting the controls --------------------------------------------------
 
+NamingMode ConditionPage::LayerModeOf(int layer, const char* text, LRESULT row,
+                                      NamingMode* named) const {
+    *named = kFixedName - 1;  // no choice named by a token yet
+    if (family.listRow != kFixedName && std::strstr(text, ListSeparator) != nullptr) {
+        *named = family.listRow;
+    }
+    for (int i = 0; i < family.tokenRowCount && *named < kFixedName; ++i) {
+        if (SameTextNoCase(text, family.tokenRows[i].token)) *named = family.tokenRows[i].row;
+    }
+    if (layer == kLayerNote && *named < kFixedName && SameTextNoCase(text, kTimeToken)) {
+        *named = family.TimeRow();
+    }
+    NamingMode mode = *named;
+    if (*named < kFixedName) {
+        mode = static_cast<NamingMode>(row);
+        if (StartsWith(text, kDatePrefix)) *named = mode = family.dateRow;
+    }
+    if (layer == kLayerBinder && mode > family.choiceCount - 1) mode = kFixedName;
+    return mode;
+}
+
 NamingMode ConditionPage::ClassifyLayerText(int layer, char* text, size_t capacity) {
     HWND combo = GetDlgItem(family.layerCombos[layer]);
     ::GetWindowTextA(combo, text, static_cast<int>(capacity));
-    NamingMode named = kFixedName - 1;  // no choice named by a token yet
-    if (family.listRow != kFixedName && std::strstr(text, ListSeparator) != nullptr) {
-        named = family.listRow;
-    }
-    for (int i = 0; i < family.tokenRowCount && named < kFixedName; ++i) {
-        if (SameTextNoCase(text, family.tokenRows[i].token)) named = family.tokenRows[i].row;
-    }
-    if (layer == kLayerNote && named < kFixedName && SameTextNoCase(text, kTimeToken)) {
-        named = family.TimeRow();
-    }
-    NamingMode mode = named;
-    if (named < kFixedName) {
-        mode = static_cast<NamingMode>(::SendMessageA(combo, CB_GETCURSEL, 0, 0));
-        if (StartsWith(text, kDatePrefix)) named = mode = family.dateRow;
-    }
+    NamingMode named = kFixedName - 1;
+    const NamingMode mode =
+        LayerModeOf(layer, text, ::SendMessageA(combo, CB_GETCURSEL, 0, 0), &named);
     if (named >= 0) {
         // The token becomes its choice: the row selected, its caption shown.
         ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(named), 0);
@@ -183,7 +198,6 @@ NamingMode ConditionPage::ClassifyLayerText(int layer, char* text, size_t capaci
         GetComboText(m_hWnd, family.layerCombos[layer], caption, sizeof caption);
         ::SetWindowTextA(combo, caption);
     }
-    if (layer == kLayerBinder && mode > family.choiceCount - 1) mode = kFixedName;
     return mode;
 }
 
@@ -210,8 +224,12 @@ void ConditionPage::CollectCondition(SortCondition* record) {
     if (IsChecked(family.dateYmd)) r.dateType = 0;
     if (IsChecked(family.dateYm)) r.dateType = 1;
     if (IsChecked(family.dateYmw)) r.dateType = 2;
-    if (family.infoList == 0) return;
+    CollectInfoItems(record);
+}
 
+void ConditionPage::CollectInfoItems(SortCondition* record) const {
+    if (family.infoList == 0) return;
+    SortCondition& r = *record;
     const int rows =
         family.infoRowsCollected < 0 ? m_infoList.GetCount() : family.infoRowsCollected;
     for (int row = 0; row < rows; ++row) {

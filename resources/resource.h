@@ -108,6 +108,11 @@
 #define IDC_FAXTX_DOWN 1079
 #define IDC_FAXTX_INFO_LIST 1080
 
+// The example line of each condition page: where a document would be filed.
+#define IDC_SCAN_EXAMPLE 1101
+#define IDC_FAXRX_EXAMPLE 1102
+#define IDC_FAXTX_EXAMPLE 1103
+
 // ---------------------------------------------------------------------------
 // Controls of the other templates
 
@@ -231,6 +236,16 @@
 #define IDS_ROOT_EDIT_WARNING 4592
 #define IDS_ROOT_IN_WORKAREA 4593
 #define IDS_ROOT_NESTED 4594
+
+// The example line of the condition pages and its sample document. FAX
+// receive detail i is IDS_SAMPLE_FAX_FIRST + i (0..5); FAX send user name
+// and account name are IDS_SAMPLE_SEND_FIRST + 0 and + 1.
+#define IDS_EXAMPLE_LABEL 4601  // "Example:"
+#define IDS_SAMPLE_BUTTON 4602
+#define IDS_SAMPLE_FAX_FIRST 4603
+#define IDS_SAMPLE_TX_DEST 4609
+#define IDS_SAMPLE_SEND_FIRST 4610
+#define IDS_SAMPLE_TX_MODE 4612
 
 // Template defaults. Each field has three consecutive ids, templates 1, 2
 // and 3; the first is also the read default of a missing or empty key.

@@ -11,6 +11,7 @@ enum OptionBits {
     kOptOut = 4,
     kOptReplace = 8,
     kOptDryRun = 16,
+    kOptSample = 32,  // --at, --button, --fax-sender
 };
 
 struct CommandRule {
@@ -32,6 +33,7 @@ const CommandRule kRules[] = {
     {"import", kCommandImport, kOptReplace | kOptDryRun | kOptJson, 0, 0, 1, 1, "one FOLDER"},
     {"set-current", kCommandSetCurrent, kOptKind | kOptDryRun | kOptJson, 1, 0, 1, 1,
      "one condition NAME"},
+    {"where", kCommandWhere, kOptKind | kOptJson | kOptSample, 1, 0, 1, 1, "one condition NAME"},
 };
 
 const CommandRule* FindRule(const std::string& name) {
@@ -96,6 +98,15 @@ Arguments ParseArguments(int argc, char** argv) {
         } else if (word == "--out") {
             given |= kOptOut;
             value(&a.out);
+        } else if (word == "--at") {
+            given |= kOptSample;
+            value(&a.at);
+        } else if (word == "--button") {
+            given |= kOptSample;
+            a.hasButton = value(&a.button);
+        } else if (word == "--fax-sender") {
+            given |= kOptSample;
+            a.hasFaxSender = value(&a.faxSender);
         } else if (word == "--kind") {
             given |= kOptKind;
             std::string kind;
@@ -135,11 +146,9 @@ Arguments ParseArguments(int argc, char** argv) {
         static const struct {
             int bit;
             const char* name;
-        } kNames[] = {{kOptKind, "--kind"},
-                      {kOptJson, "--json"},
-                      {kOptOut, "--out"},
-                      {kOptReplace, "--replace"},
-                      {kOptDryRun, "--dry-run"}};
+        } kNames[] = {{kOptKind, "--kind"},      {kOptJson, "--json"},
+                      {kOptOut, "--out"},        {kOptReplace, "--replace"},
+                      {kOptDryRun, "--dry-run"}, {kOptSample, "--at, --button or --fax-sender"}};
         for (const auto& option : kNames) {
             if ((given & option.bit) != 0 && (rule->options & option.bit) == 0) {
                 a.error = a.commandName + " does not take " + option.name;

@@ -12,6 +12,7 @@ enum Command {
     kCommandExport,
     kCommandImport,
     kCommandSetCurrent,
+    kCommandWhere,
 };
 
 struct Arguments {
@@ -24,6 +25,11 @@ struct Arguments {
     bool dryRun = false;    // --dry-run: say what would be written, write nothing
     std::string appFolder;  // --app-folder
     std::string out;        // --out
+    std::string at;         // --at "YYYY-MM-DD HH:MM"
+    bool hasButton = false;
+    std::string button;  // --button
+    bool hasFaxSender = false;
+    std::string faxSender;  // --fax-sender
     std::vector<std::string> operands;
     std::string error;  // what is wrong with the command line; "" when nothing
 };

@@ -17,6 +17,7 @@ int RunValidate(const Arguments& args, const std::string& folder);
 int RunExport(const Arguments& args, const std::string& folder);
 int RunImport(const Arguments& args, const std::string& folder);
 int RunSetCurrent(const Arguments& args, const std::string& folder);
+int RunWhere(const Arguments& args, const std::string& folder);
 
 // The kinds a command covers: the one of --kind, else all three.
 inline int FirstKind(const Arguments& args) { return args.kind < 0 ? 0 : args.kind; }

@@ -126,6 +126,8 @@ std::string ListedFolder(const EntryArray& entries, const char* name) {
     return shown + "#" + std::to_string(number);
 }
 
+}  // namespace
+
 std::string ListedChild(const std::string& folder, const char* name) {
     char ini[MAX_PATH] = {};
     MakeFolderIniPath(folder.c_str(), ini);
@@ -135,8 +137,6 @@ std::string ListedChild(const std::string& folder, const char* name) {
     ReleaseEntries(&entries);
     return child;
 }
-
-}  // namespace
 
 void CheckAgainstTree(const std::string& libRoot, const std::string& file,
                       const SortCondition& record, FindingList* out) {

@@ -48,6 +48,11 @@ std::string MessageText(unsigned id);
 bool CheckCondition(const std::string& file, const std::string& name, bool isTemplate, bool hasFile,
                     int kind, const SortCondition& record, FindingList* out);
 
+// The folder that folder's "folder.ini" lists under shown text name (any
+// letter case), with "#" and its number as the sheet builds it; "" when the
+// list does not hold the name.
+std::string ListedChild(const std::string& folder, const char* name);
+
 // Warnings for the used library and cabinet names and a fixed binder name of
 // record that the tree of libRoot does not list: documents would be filed
 // into a new folder.

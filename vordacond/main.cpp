@@ -54,6 +54,8 @@ int main(int argc, char** argv) {
             return RunImport(args, folder);
         case kCommandSetCurrent:
             return RunSetCurrent(args, folder);
+        case kCommandWhere:
+            return RunWhere(args, folder);
         default:
             return kExitUsage;
     }

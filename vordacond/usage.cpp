@@ -15,6 +15,7 @@ const char kOverview[] =
     "  export       copy the user conditions and those in force to a folder\n"
     "  import       take them over from such a folder\n"
     "  set-current  record a condition as the one in force\n"
+    "  where        where a condition would file a document\n"
     "\n"
     "Options of every command:\n"
     "  --app-folder DIR  work on DIR instead of the application folder of the\n"
@@ -80,6 +81,15 @@ const CommandHelp kHelp[] = {
      "in the options sheet does. Refused (exit code 1) when the condition does\n"
      "not exist or breaks a rule, or when DIVSET.ini cannot be written.\n"
      "--dry-run prints what would be written and writes nothing.\n"},
+    {kCommandWhere,
+     "usage: VordaCond.exe where --kind KIND NAME [--at \"YYYY-MM-DD HH:MM\"] [--button TEXT]\n"
+     "       [--fax-sender TEXT] [--json]",
+     "Prints the names condition NAME of KIND gives the five layers of a\n"
+     "document that arrives at --at (default: now) from button TEXT with FAX\n"
+     "sender information TEXT (defaults: the options pages' sample document),\n"
+     "and for the library, cabinet and binder whether the tree of the current\n"
+     "LibRoot folder holds that folder already or a new one would be made.\n"
+     "Writes nothing. Exit code 1 when there is no such condition.\n"},
 };
 
 }  // namespace

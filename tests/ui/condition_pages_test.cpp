@@ -5,6 +5,7 @@
 // and what OK and Apply record in DIVSET.ini.
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -402,6 +403,119 @@ TEST_F(ConditionPageTest, InformationListsInStoredOrderAndLanguageStyle) {
         });
     }
     SetEnv("VORDA_STYLE", nullptr);
+}
+
+// ---- the example line ---------------------------------------------------------
+
+// Space on the selected row of the information list toggles its check, as a
+// user's key does.
+void ToggleInfoRow(robot::Robot& r, HWND page, int list, int row) {
+    r.ListSelectRow(page, list, row);
+    r.RunOnUiThread([&] { SendMessageA(GetDlgItem(page, list), WM_KEYDOWN, VK_SPACE, 0); });
+}
+
+// One scenario per page: each step edits the page, then the line must read
+// "Example: " and the names, {YMD} and {YM} standing for today's date. A line
+// ending in "Week " is compared up to there (the week number is today's).
+TEST_F(ConditionPageTest, TheExampleLineFollowsTheEdits) {
+    struct Step {
+        const char* what;
+        void (*edit)(robot::Robot&, HWND page);
+        const char* line;
+    };
+    const Step scanner[] = {
+        {"opened", [](robot::Robot&, HWND) {},
+         "Default Library > Scanned Document > Invoices > {YMD}"},
+        {"year month", [](robot::Robot& r, HWND page) { r.Click(page, IDC_SCAN_DATE_YM); },
+         "Default Library > Scanned Document > Invoices > {YM}"},
+        {"typed binder",
+         [](robot::Robot& r, HWND page) {
+             r.SetComboText(page, kScanner.combos[kBinder], " Contracts ");
+         },
+         "Default Library > Scanned Document > Contracts > {YM}"},
+        {"cabinet off",
+         [](robot::Robot& r, HWND page) { r.Click(page, kScanner.checks[kCabinet]); },
+         "Default Library > Contracts > {YM}"},
+        {"week from Monday",
+         [](robot::Robot& r, HWND page) {
+             r.Click(page, kScanner.ymw);
+             r.SelectRow(page, kScanner.weekday, 1);
+         },
+         "Default Library > Contracts > {YM} Week "},
+        {"another condition",
+         [](robot::Robot& r, HWND page) { r.SelectRow(page, kScanner.condition, 1); },
+         "Default Library > Scanned Document > {YM} > Invoices"},
+    };
+    const Step faxReceive[] = {
+        {"note off", [](robot::Robot& r, HWND page) { r.Click(page, kFaxReceive.checks[kNote]); },
+         "Default Library > Received FAX Document > 03-1234-5678 > {YMD}"},
+        {"port checked",
+         [](robot::Robot& r, HWND page) { ToggleInfoRow(r, page, kFaxReceive.info, 5); },
+         "Default Library > Received FAX Document > 03-1234-5678 Port 1 > {YMD}"},
+        {"port moved first",
+         [](robot::Robot& r, HWND page) {
+             for (int i = 0; i < 5; ++i) r.Click(page, kFaxReceive.up);
+         },
+         "Default Library > Received FAX Document > Port 1 03-1234-5678 > {YMD}"},
+        {"index by button",
+         [](robot::Robot& r, HWND page) { r.SelectRow(page, kFaxReceive.combos[kIndex], 0); },
+         "Default Library > Received FAX Document > Port 1 03-1234-5678 > Invoices"},
+    };
+    const Step faxSend[] = {
+        {"note off", [](robot::Robot& r, HWND page) { r.Click(page, kFaxSend.checks[kNote]); },
+         "Default Library > Transmitted FAX Document > Head Office > {YMD}"},
+        {"binder by sender information",
+         [](robot::Robot& r, HWND page) { r.SelectRow(page, kFaxSend.combos[kBinder], 3); },
+         "Default Library > Transmitted FAX Document > Taylor Sales > {YMD}"},
+        {"user name unchecked",
+         [](robot::Robot& r, HWND page) { ToggleInfoRow(r, page, kFaxSend.info, 0); },
+         "Default Library > Transmitted FAX Document > Sales > {YMD}"},
+        {"index by mode",
+         [](robot::Robot& r, HWND page) { r.SelectRow(page, kFaxSend.combos[kIndex], 4); },
+         "Default Library > Transmitted FAX Document > Sales > G3"},
+    };
+    const struct {
+        const Page* page;
+        int example;
+        const Step* steps;
+        size_t count;
+    } scenarios[] = {
+        {&kScanner, IDC_SCAN_EXAMPLE, scanner, sizeof scanner / sizeof scanner[0]},
+        {&kFaxReceive, IDC_FAXRX_EXAMPLE, faxReceive, sizeof faxReceive / sizeof faxReceive[0]},
+        {&kFaxSend, IDC_FAXTX_EXAMPLE, faxSend, sizeof faxSend / sizeof faxSend[0]},
+    };
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char ym[16], ymd[16];
+    std::snprintf(ym, sizeof ym, "%04d/%02d", now.wYear, now.wMonth);
+    std::snprintf(ymd, sizeof ymd, "%s/%02d", ym, now.wDay);
+    auto expected = [&](std::string line) {
+        for (size_t at; (at = line.find("{YMD}")) != std::string::npos;) line.replace(at, 5, ymd);
+        for (size_t at; (at = line.find("{YM}")) != std::string::npos;) line.replace(at, 4, ym);
+        return "Example: " + line;
+    };
+    for (const auto& scenario : scenarios) {
+        // Leaving an edited page would ask for a name: one sheet per page.
+        Open([&](robot::Robot& r, HWND sheet) {
+            r.SelectTab(sheet, scenario.page->tab);
+            HWND page = r.Page(sheet, scenario.page->tab);
+            // The line is shown before any edit, and showing it changes nothing.
+            EXPECT_FALSE(ApplyEnabled(r, sheet));
+            for (size_t i = 0; i < scenario.count; ++i) {
+                const Step& step = scenario.steps[i];
+                SCOPED_TRACE(step.what);
+                step.edit(r, page);
+                const std::string want = expected(step.line);
+                std::string line = r.Text(page, scenario.example);
+                if (want.back() == ' ' && line.size() > want.size()) {
+                    EXPECT_NE(std::string::npos, std::string("123456").find(line[want.size()]));
+                    line.resize(want.size());
+                }
+                EXPECT_EQ(want, line);
+            }
+            r.PressCancel(sheet);
+        });
+    }
 }
 
 TEST_F(ConditionPageTest, TheDiagramLinksEachCheckBoxToItsNameBox) {

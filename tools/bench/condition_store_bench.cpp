@@ -13,7 +13,9 @@
 #include "base/module_state.h"
 #include "conditions/catalogue.h"
 #include "conditions/condition_io.h"
+#include "conditions/layer_names.h"
 #include "libroot/library_tree.h"
+#include "pages/condition_page.h"
 
 namespace {
 
@@ -266,6 +268,61 @@ void BenchFolderIni(const std::string& base) {
     if (parent) DestroyWindow(parent);
 }
 
+// The example line of the condition pages: the names alone, and one whole
+// update as a date-format click makes it (the controls read, the names
+// made, the line set), on each page made from the module's own template on
+// a hidden window of its own, without a sheet, in the scratch folder.
+void BenchExampleLine(const std::string& base) {
+    std::vector<std::string> names;
+    ListConditions(kFaxReceive, base.c_str(), &names);
+    SortCondition record = {};
+    OpenCondition(kFaxReceive, base.c_str(), names[0].c_str(), &record);
+    SampleDocument document;
+    std::string layers[kLayerCount];
+    const double expand = Median(1001, [&] {
+        LoadSampleDocument(&document);
+        ExpandLayerNames(record, document, 0, layers);
+        JoinLayerNames(record, layers);
+    });
+    std::printf("\nexample line of the condition pages:\n");
+    std::printf("  names of FAX Receive Template Binder 1:  %8.1f us (%s)\n", expand * 1e6,
+                JoinLayerNames(record, layers).c_str());
+
+    HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr,
+                                  nullptr, nullptr);
+    CPage_Scan scanner;
+    CPage_Fax fax;
+    CPage_SndFax send;
+    ConditionPage* const pages[] = {&scanner, &fax, &send};
+    const char* const titles[] = {"MFP scanner", "FAX receive", "FAX send"};
+    for (int i = 0; i < 3; ++i) {
+        ConditionPage& page = *pages[i];
+        HPROPSHEETPAGE description = page.CreatePage();
+        HWND dialog =
+            CreateDialogParamA(page.m_psp.hInstance, page.m_psp.pszTemplate, parent,
+                               page.m_psp.pfnDlgProc, reinterpret_cast<LPARAM>(&page.m_psp));
+        if (dialog == nullptr) {
+            std::printf("  %s page: could not be made\n", titles[i]);
+            continue;
+        }
+        // Year Month and Year Month Day in turn, so that every update sets
+        // a new line.
+        int turn = 0;
+        const double update = Median(201, [&] {
+            const int id = (++turn % 2) != 0 ? page.family.dateYm : page.family.dateYmd;
+            CheckRadioButton(dialog, page.family.dateYmd, page.family.dateYmw, id);
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+        });
+        char line[512] = {};
+        GetDlgItemTextA(dialog, page.family.exampleLine, line, sizeof line);
+        std::printf("  update on the %-11s page:  %8.1f us (%s)\n", titles[i], update * 1e6, line);
+        DestroyWindow(dialog);
+        if (description != nullptr) DestroyPropertySheetPage(description);
+    }
+    if (parent) DestroyWindow(parent);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -280,6 +337,7 @@ int main(int argc, char** argv) {
         BenchReadWrite(folder, seconds);
         BenchCatalogue(folder);
         BenchFolderIni(folder);
+        BenchExampleLine(folder);
     }
     RemoveTree(folder);
     return 0;
