@@ -29,7 +29,8 @@ FONT_BOLD = "DejaVu-Sans-Bold"
 LANGUAGES = {
     "en": {
         "fonts": ("DejaVu-Sans", "DejaVu-Sans-Bold"),
-        "cabinet": "Cabinet: ", "binders": "Binders", "open binder": "Open binder",
+        "cabinet": "Cabinet: ", "colon": ": ", "vertical spines": False,
+        "binders": "Binders", "open binder": "Open binder",
         "sender": "Sender information", "no tabs": ("(no index", "tabs)"),
         "layers": ("Library", "Cabinet", "Binder", "Index", "Note"), "time": "Time",
         "samples": {
@@ -43,8 +44,9 @@ LANGUAGES = {
     },
     "fr": {
         "fonts": ("DejaVu-Sans", "DejaVu-Sans-Bold"),
-        "cabinet": "Armoire : ", "binders": "Classeurs", "open binder": "Classeur ouvert",
-        "sender": "Identifiant expéditeur", "no tabs": ("(pas", "d'intercalaires)"),
+        "cabinet": "Armoire : ", "colon": " : ", "vertical spines": False,
+        "binders": "Classeurs", "open binder": "Intérieur",
+        "sender": "ID expéditeur", "no tabs": ("(sans", "intercalaire)"),
         "layers": ("Bibliothèque", "Armoire", "Classeur", "Intercalaire", "Note"),
         "time": "Heure",
         "samples": {
@@ -59,7 +61,8 @@ LANGUAGES = {
     },
     "ja": {
         "fonts": ("IPAGothic", "IPAGothic"),
-        "cabinet": "キャビネット: ", "binders": "バインダー", "open binder": "開いたバインダー",
+        "cabinet": "キャビネット: ", "colon": ": ", "vertical spines": True,
+        "binders": "バインダー", "open binder": "開いたバインダー",
         "sender": "発信元情報", "no tabs": ("(インデックス", "なし)"),
         "layers": ("ライブラリ", "キャビネット", "バインダー", "インデックス", "付箋"),
         "time": "時刻",
@@ -141,8 +144,13 @@ def draw_commands(cabinet, binder_rule, index_rule, notes):
         x0 = LEFT + 8 + i * 68
         cmd += rect(x0, 62, x0 + 56, 246, BINDER_COLOURS[i], "#202020")
         cmd += rect(x0 + 8, 72, x0 + 48, 236, "white", "#202020")
-        cmd += ["-font", FONT, "-pointsize", "12", "-fill", "black", "-stroke", "none",
-                "-draw", f"translate {x0 + 33},{228} rotate -90 text 0,0 '{name}'"]
+        if T["vertical spines"] and not name.isascii():
+            # Japanese spines read top down, one upright character under the other.
+            for k, char in enumerate(name):
+                cmd += text(x0 + 21, 92 + k * 16, char, 14)
+        else:
+            cmd += ["-font", FONT, "-pointsize", "12", "-fill", "black", "-stroke", "none",
+                    "-draw", f"translate {x0 + 33},{228} rotate -90 text 0,0 '{name}'"]
     cmd += rect(LEFT, 247, LEFT + 212, 255, "#8b5a2b", "#5a3a1a")
     if binder_rule == "fax-tsi":
         cmd += callout(LEFT + 100, 36, T["sender"])
@@ -193,7 +201,7 @@ def draw_commands(cabinet, binder_rule, index_rule, notes):
         if depth:
             cmd += line(x - 14, y - 11, x - 14, y - 4, "#808080")
             cmd += line(x - 14, y - 4, x - 4, y - 4, "#808080")
-        cmd += text(x, y, f"{layer}: {rule}", 11)
+        cmd += text(x, y, layer + T["colon"] + rule, 11)
     return cmd
 
 
