@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "host/robot/robot.h"
 #include "resources/resource.h"
@@ -24,8 +26,11 @@ void CopyPath(char* buffer, const std::string& path) {
     path.copy(buffer, MAX_PATH - 1);
 }
 
-const char kNameDialogTitle[] = "Specification of configuration name";
-const char kPreviewTitle[] = "Preview-";
+// The tour finds windows and rows without their texts, which depend on the
+// interface language: the name dialog is the dialog the sheet owns, the
+// preview the window whose caption ends in "-" and the template's name, and
+// the date choice the row whose text starts with its letter.
+const char kDateChoiceLetter[] = "D: ";
 
 // The controls of a condition page that the tour uses, by tab in mode 1.
 struct ConditionTab {
@@ -129,7 +134,7 @@ void CaptureNameDialog(const Tour& tour, const ConditionTab& tab) {
         r.Click(page,
                 r.IsChecked(page, tab.positionNext) ? tab.positionPrevious : tab.positionNext);
         r.PressApply(sheet);
-        HWND dialog = r.WaitForDialog(sheet, kNameDialogTitle);
+        HWND dialog = r.WaitForDialog(sheet);
         tour.Shoot(r, sheet, PictureName(tab, "name"), {dialog});
         r.Click(dialog, IDCANCEL);
         r.WaitGone(dialog);
@@ -142,8 +147,15 @@ void CaptureNameDialog(const Tour& tour, const ConditionTab& tab) {
 void CaptureLayerRule(const Tour& tour, const ConditionTab& tab) {
     tour.OnSheet(1, [&](robot::Robot& r, HWND sheet) {
         HWND page = ShowConditionTab(r, sheet, tab);
-        r.SelectRow(page, tab.binder, "D: Date");
-        r.SelectRow(page, tab.index, "D: Date");
+        for (int combo : {tab.binder, tab.index}) {
+            const std::vector<std::string> rows = r.Rows(page, combo);
+            for (size_t row = 0; row < rows.size(); ++row) {
+                if (rows[row].rfind(kDateChoiceLetter, 0) == 0) {
+                    r.SelectRow(page, combo, static_cast<int>(row));
+                    break;
+                }
+            }
+        }
         r.PressApply(sheet);
         const robot::MessageBoxInfo box = r.WaitForMessageBox(page);
         tour.Shoot(r, sheet, PictureName(tab, "rule"), {box.window});
@@ -159,7 +171,19 @@ void CapturePreview(const Tour& tour, const ConditionTab& page) {
         r.SelectRow(shown, page.conditionCombo, page.templateRow);
         const std::string name = r.Rows(shown, page.conditionCombo)[page.templateRow];
         r.Click(shown, page.previewButton);
-        HWND preview = r.WaitForWindowTitled(kPreviewTitle + name);
+        const std::string ending = "-" + name;
+        HWND preview = nullptr;
+        r.WaitUntil(
+            [&] {
+                for (HWND window : r.Windows()) {
+                    const std::string title = r.Text(window);
+                    if (title.size() > ending.size() &&
+                        title.compare(title.size() - ending.size(), ending.size(), ending) == 0)
+                        preview = window;
+                }
+                return preview != nullptr;
+            },
+            "the preview of " + name);
         tour.Shoot(r, preview, PictureName(page, "preview"));
         r.Click(preview, IDOK);
         r.WaitGone(preview);

@@ -10,7 +10,10 @@ tabs), and below the layer tree of the template.
 
 The drawing is done by ImageMagick's `convert`; the result is stored as an
 8-bit, 256-colour, run-length encoded BMP so that each file stays small and
-LoadBitmap reads it. Run from this folder:  python3 preview_bitmaps.py
+LoadBitmap reads it. Run from this folder:  python3 preview_bitmaps.py [fr|ja]
+(English into this folder; French and Japanese into fr/ and ja/, for the
+language modules). Names that the templates store (library and cabinet)
+stay as they are in every language.
 """
 import os
 import struct
@@ -21,14 +24,59 @@ WIDTH, HEIGHT = 517, 345
 FONT = "DejaVu-Sans"
 FONT_BOLD = "DejaVu-Sans-Bold"
 
-# Sample names per naming rule, and how the rule reads in the layer tree.
-SAMPLES = {
-    "button": (["Invoices", "Orders", "Reports"], "Button Name"),
-    "date-ym": (["2026/10", "2026/11", "2026/12"], "Date (Year/Month)"),
-    "date-ymd": (["2026/12/01", "2026/12/02", "2026/12/03"], "Date (Year/Month/Day)"),
-    "fax-tsi": (["03-1234-5678", "045-987-6543", "06-5555-0101"], "FAX Sender Information"),
-    "tx-dest": (["Head Office", "Osaka Branch", "Supplier A"], "Destination Information"),
+# The texts of the pictures per language: captions, sample names per naming
+# rule with how the rule reads in the layer tree, and the fonts.
+LANGUAGES = {
+    "en": {
+        "fonts": ("DejaVu-Sans", "DejaVu-Sans-Bold"),
+        "cabinet": "Cabinet: ", "colon": ": ", "vertical spines": False,
+        "binders": "Binders", "open binder": "Open binder",
+        "sender": "Sender information", "no tabs": ("(no index", "tabs)"),
+        "layers": ("Library", "Cabinet", "Binder", "Index", "Note"), "time": "Time",
+        "samples": {
+            "button": (["Invoices", "Orders", "Reports"], "Button Name"),
+            "date-ym": (["2026/10", "2026/11", "2026/12"], "Date (Year/Month)"),
+            "date-ymd": (["2026/12/01", "2026/12/02", "2026/12/03"], "Date (Year/Month/Day)"),
+            "fax-tsi": (["03-1234-5678", "045-987-6543", "06-5555-0101"],
+                        "FAX Sender Information"),
+            "tx-dest": (["Head Office", "Osaka Branch", "Supplier A"], "Destination Information"),
+        },
+    },
+    "fr": {
+        "fonts": ("DejaVu-Sans", "DejaVu-Sans-Bold"),
+        "cabinet": "Armoire : ", "colon": " : ", "vertical spines": False,
+        "binders": "Classeurs", "open binder": "Intérieur",
+        "sender": "ID expéditeur", "no tabs": ("(sans", "intercalaire)"),
+        "layers": ("Bibliothèque", "Armoire", "Classeur", "Intercalaire", "Note"),
+        "time": "Heure",
+        "samples": {
+            "button": (["Factures", "Commandes", "Rapports"], "Nom du bouton"),
+            "date-ym": (["2026/10", "2026/11", "2026/12"], "Date (année/mois)"),
+            "date-ymd": (["2026/12/01", "2026/12/02", "2026/12/03"], "Date (année/mois/jour)"),
+            "fax-tsi": (["01 23 45 67 89", "04 91 98 76 54", "05 55 50 10 10"],
+                        "Identifiant de l'expéditeur"),
+            "tx-dest": (["Siège", "Agence Lyon", "Fournisseur A"],
+                        "Informations du destinataire"),
+        },
+    },
+    "ja": {
+        "fonts": ("IPAGothic", "IPAGothic"),
+        "cabinet": "キャビネット: ", "colon": ": ", "vertical spines": True,
+        "binders": "バインダー", "open binder": "開いたバインダー",
+        "sender": "発信元情報", "no tabs": ("(インデックス", "なし)"),
+        "layers": ("ライブラリ", "キャビネット", "バインダー", "インデックス", "付箋"),
+        "time": "時刻",
+        "samples": {
+            "button": (["請求書", "注文書", "報告書"], "ボタン名"),
+            "date-ym": (["2026/10", "2026/11", "2026/12"], "日付 (年/月)"),
+            "date-ymd": (["2026/12/01", "2026/12/02", "2026/12/03"], "日付 (年/月/日)"),
+            "fax-tsi": (["03-1234-5678", "045-987-6543", "06-5555-0101"], "FAX発信元情報"),
+            "tx-dest": (["本社", "大阪支店", "仕入先A"], "宛先情報"),
+        },
+    },
 }
+T = LANGUAGES["en"]
+SAMPLES = T["samples"]
 
 # Template pictures: file, cabinet name, binder rule, index rule (None when
 # the index layer is off), whether the note layer is on.
@@ -47,7 +95,8 @@ TEMPLATES = [
 BINDER_COLOURS = ["#3a6ea5", "#4f8f4f", "#b5651d"]
 
 
-def text(x, y, s, size=11, colour="black", font=FONT):
+def text(x, y, s, size=11, colour="black", font=None):
+    font = font or FONT
     s = s.replace("'", "\\'")
     return ["-font", font, "-pointsize", str(size), "-fill", colour, "-stroke", "none",
             "-draw", f"text {x},{y} '{s}'"]
@@ -86,24 +135,29 @@ def draw_commands(cabinet, binder_rule, index_rule, notes):
     cmd = []
     # Cabinet heading.
     cmd += rect(LEFT, 8, RIGHT, 30, "#e8eef6", "#8aa0c0")
-    cmd += text(LEFT + 8, 24, "Cabinet: " + cabinet, 12, font=FONT_BOLD)
+    cmd += text(LEFT + 8, 24, T["cabinet"] + cabinet, 12, font=FONT_BOLD)
 
     # Left: shelf with three binders, spines named by the binder rule.
     names, _ = SAMPLES[binder_rule]
-    cmd += text(LEFT + 4, 52, "Binders", 11, "#333333", FONT_BOLD)
+    cmd += text(LEFT + 4, 52, T["binders"], 11, "#333333", FONT_BOLD)
     for i, name in enumerate(names):
         x0 = LEFT + 8 + i * 68
         cmd += rect(x0, 62, x0 + 56, 246, BINDER_COLOURS[i], "#202020")
         cmd += rect(x0 + 8, 72, x0 + 48, 236, "white", "#202020")
-        cmd += ["-font", FONT, "-pointsize", "12", "-fill", "black", "-stroke", "none",
-                "-draw", f"translate {x0 + 33},{228} rotate -90 text 0,0 '{name}'"]
+        if T["vertical spines"] and not name.isascii():
+            # Japanese spines read top down, one upright character under the other.
+            for k, char in enumerate(name):
+                cmd += text(x0 + 21, 92 + k * 16, char, 14)
+        else:
+            cmd += ["-font", FONT, "-pointsize", "12", "-fill", "black", "-stroke", "none",
+                    "-draw", f"translate {x0 + 33},{228} rotate -90 text 0,0 '{name}'"]
     cmd += rect(LEFT, 247, LEFT + 212, 255, "#8b5a2b", "#5a3a1a")
     if binder_rule == "fax-tsi":
-        cmd += callout(LEFT + 100, 36, "Sender information")
+        cmd += callout(LEFT + 100, 36, T["sender"])
 
     # Right: an open binder with index tabs named by the index rule.
     bx0, bx1, spine = 246, 376, 310
-    cmd += text(bx0, 52, "Open binder", 11, "#333333", FONT_BOLD)
+    cmd += text(bx0, 52, T["open binder"], 11, "#333333", FONT_BOLD)
     cmd += rect(bx0, 62, bx1, 246, "#f4f4f4", "#202020")
     cmd += line(spine, 62, spine, 246, "#606060", 2)
     for ring_y in (92, 154, 216):
@@ -124,21 +178,22 @@ def draw_commands(cabinet, binder_rule, index_rule, notes):
             if notes:
                 cmd += sticky_note(bx1 + 14, y0 + 28, times[i])
         if index_rule == "fax-tsi":
-            cmd += callout(RIGHT - 112, 36, "Sender information")
+            cmd += callout(RIGHT - 112, 36, T["sender"])
     else:
-        cmd += text(bx1 + 6, 150, "(no index", 10, "#606060")
-        cmd += text(bx1 + 6, 164, "tabs)", 10, "#606060")
+        cmd += text(bx1 + 6, 150, T["no tabs"][0], 10, "#606060")
+        cmd += text(bx1 + 6, 164, T["no tabs"][1], 10, "#606060")
         if notes:
             # Without tabs the notes stick on the filed documents.
             for i, (x, y) in enumerate(((256, 80), (262, 130), (256, 180))):
                 cmd += sticky_note(x, y, times[i])
     # Below: the layer tree of the template.
     _, binder_caption = SAMPLES[binder_rule]
-    layers = [("Library", "Default Library"), ("Cabinet", cabinet), ("Binder", binder_caption)]
+    names = T["layers"]
+    layers = [(names[0], "Default Library"), (names[1], cabinet), (names[2], binder_caption)]
     if index_rule:
-        layers.append(("Index", SAMPLES[index_rule][1]))
+        layers.append((names[3], SAMPLES[index_rule][1]))
     if notes:
-        layers.append(("Note", "Time"))
+        layers.append((names[4], T["time"]))
     cmd += rect(LEFT, 262, RIGHT, 336, "#fafafa", "#c0c0c0")
     for depth, (layer, rule) in enumerate(layers):
         x = LEFT + 8 + depth * 22
@@ -146,7 +201,7 @@ def draw_commands(cabinet, binder_rule, index_rule, notes):
         if depth:
             cmd += line(x - 14, y - 11, x - 14, y - 4, "#808080")
             cmd += line(x - 14, y - 4, x - 4, y - 4, "#808080")
-        cmd += text(x, y, f"{layer}: {rule}", 11)
+        cmd += text(x, y, layer + T["colon"] + rule, 11)
     return cmd
 
 
@@ -223,7 +278,17 @@ def write_bmp(path, rows):
 
 
 def main():
+    global T, SAMPLES, FONT, FONT_BOLD
+    language = sys.argv[1] if len(sys.argv) > 1 else "en"
+    if language not in LANGUAGES:
+        sys.exit("usage: preview_bitmaps.py [fr|ja]")
+    T = LANGUAGES[language]
+    SAMPLES = T["samples"]
+    FONT, FONT_BOLD = T["fonts"]
     here = os.path.dirname(os.path.abspath(__file__))
+    if language != "en":
+        here = os.path.join(here, language)
+        os.makedirs(here, exist_ok=True)
     for name, cabinet, binder_rule, index_rule, notes in TEMPLATES:
         path = os.path.join(here, name)
         write_bmp(path, render(cabinet, binder_rule, index_rule, notes))

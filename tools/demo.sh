@@ -6,7 +6,8 @@
 #   - without one: starts a virtual X server, opens every mode of the sheet,
 #     the condition pages' dialogs and the import-destination dialog,
 #     captures them, backs out of each, and writes the pictures as PNG files
-#     to build/screenshots/ (it fails when the sample was changed).
+#     to build/screenshots/, those of the French and Japanese interfaces to
+#     build/screenshots/fr/ and ja/ (it fails when the sample was changed).
 #   usage: tools/demo.sh [build-folder]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -81,28 +82,38 @@ fi
 
 shots="$build/screenshots"
 rm -rf "$shots"
-mkdir -p "$shots/bmp"
 # The tour backs out of every window: the sample must come out unchanged.
 sample_files() { (cd "$sample" && find . -type f -print0 | sort -z | xargs -0 md5sum); }
 before=$(sample_files)
-echo "demo: capturing every window on display $DISPLAY"
 status=0
-wine "$host" --screenshots "$(winpath "$shots/bmp")" "$libroot_win" || status=$?
-if [ "$(sample_files)" != "$before" ]; then
-    echo "demo: the tour changed files of the sample setup:" >&2
-    diff <(echo "$before") <(sample_files) >&2 || true
-    [ $status -ne 0 ] || status=3
-fi
-
-for bmp in "$shots"/bmp/*.bmp; do
-    [ -e "$bmp" ] || continue
-    png="$shots/$(basename "${bmp%.bmp}").png"
-    convert "$bmp" "$png"
-    echo "demo: wrote $png"
-done
-rm -rf "$shots/bmp"
-if [ $status -ne 0 ]; then
-    echo "demo: the host reported a failure ($status)" >&2
-    exit $status
-fi
-exit 0
+# tour FOLDER VARIABLE=VALUE...: the pictures of one interface language as
+# PNG files in FOLDER; the variables choose the language.
+tour() {
+    local folder=$1 result=0
+    shift
+    mkdir -p "$folder/bmp"
+    echo "demo: capturing every window on display $DISPLAY ($*)"
+    env "$@" wine "$host" --screenshots "$(winpath "$folder/bmp")" "$libroot_win" || result=$?
+    if [ "$(sample_files)" != "$before" ]; then
+        echo "demo: the tour changed files of the sample setup:" >&2
+        diff <(echo "$before") <(sample_files) >&2 || true
+        [ $result -ne 0 ] || result=3
+    fi
+    for bmp in "$folder"/bmp/*.bmp; do
+        [ -e "$bmp" ] || continue
+        png="$folder/$(basename "${bmp%.bmp}").png"
+        convert "$bmp" "$png"
+        echo "demo: wrote $png"
+    done
+    rm -rf "$folder/bmp"
+    if [ $result -ne 0 ]; then
+        echo "demo: the host reported a failure ($result)" >&2
+        [ $status -ne 0 ] || status=$result
+    fi
+}
+tour "$shots" VORDA_LANGID=1033
+# French and Japanese from their language modules; Japanese under its own
+# code page, drawn with the IPA Gothic fonts that setup put into the prefix.
+tour "$shots/fr" VORDA_LANGID=1036
+tour "$shots/ja" VORDA_LANGID=1041 LC_ALL=ja_JP.UTF-8
+exit $status

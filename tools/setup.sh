@@ -8,8 +8,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${1:-$root/build}")
 
 # wine32:i386 runs the 32-bit build beside the 64-bit one in the same prefix.
-packages=(cmake mingw-w64 wine wine64 wine32:i386 fonts-wine xvfb xdotool imagemagick googletest
-    locales clang-format)
+# fonts-ipafont-gothic: the Japanese interface's dialog font and pictures.
+packages=(cmake mingw-w64 wine wine64 wine32:i386 fonts-wine fonts-ipafont-gothic xvfb xdotool
+    imagemagick googletest locales clang-format)
 missing=()
 sudo_cmd=""
 [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
@@ -37,5 +38,8 @@ mkdir -p "$build"
 source "$root/tools/wine-env.sh" "$build"
 make_prefix "$WINEPREFIX_NULL" null
 make_prefix "$WINEPREFIX_X11" x11
+# The Japanese dialogs name "MS UI Gothic"; both prefixes draw it with IPA.
+map_japanese_fonts "$WINEPREFIX_NULL"
+map_japanese_fonts "$WINEPREFIX_X11"
 # The pictures need the fonts the window frames are drawn with.
 install_wine_fonts "$WINEPREFIX_X11"

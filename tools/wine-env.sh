@@ -51,3 +51,18 @@ install_wine_fonts() {
     mkdir -p "$fonts"
     cp -n "$source"/*.ttf "$source"/*.fon "$fonts"/ 2>/dev/null || true
 }
+
+# map_japanese_fonts FOLDER: the Japanese resource module's dialogs name the
+# Windows fonts "MS UI Gothic" and "MS Gothic"; Wine draws them with the IPA
+# Gothic fonts of Debian (package fonts-ipafont-gothic), copied into the
+# prefix's C:\windows\Fonts; the names are mapped once per prefix.
+map_japanese_fonts() {
+    local prefix=$1 key='HKCU\Software\Wine\Fonts\Replacements'
+    mkdir -p "$prefix/drive_c/windows/Fonts"
+    cp -n /usr/share/fonts/opentype/ipafont-gothic/*.ttf "$prefix/drive_c/windows/Fonts/" \
+        2>/dev/null || true
+    grep -q '"MS UI Gothic"="IPAPGothic"' "$prefix/user.reg" 2>/dev/null && return 0
+    WINEPREFIX="$prefix" wine reg add "$key" /v "MS UI Gothic" /t REG_SZ /d IPAPGothic /f >/dev/null 2>&1
+    WINEPREFIX="$prefix" wine reg add "$key" /v "MS Gothic" /t REG_SZ /d IPAGothic /f >/dev/null 2>&1
+    WINEPREFIX="$prefix" wineserver -w
+}

@@ -8,6 +8,7 @@
 #include "conditions/condition_rules.h"
 #include "libroot/library_tree.h"
 #include "resources/resource.h"
+#include "siblings/glossa.h"
 #include "vordacond/output.h"
 
 void FindingList::Add(Severity severity, const std::string& file, const std::string& field,
@@ -48,10 +49,15 @@ void WriteFindings(const FindingList& findings, JsonWriter* json) {
     json->Member("errors", findings.errors()).Member("warnings", findings.warnings());
 }
 
+// The sheet's messages come in the sheet's language: from the language module
+// that Glossa names for this program's folder, as for the module, else from
+// the program's own English texts. Everything else it prints stays English.
 std::string MessageText(unsigned id) {
+    static const HINSTANCE language = GetResourceHandle(Module().instance, 0);
     // The message buffer of the sheet; some texts are longer than 260 bytes.
     char text[1040] = {};
-    LoadResString(id, text, sizeof text);
+    if (language == nullptr || LoadStringA(language, id, text, sizeof text) <= 0)
+        LoadResString(id, text, sizeof text);
     return text;
 }
 

@@ -167,6 +167,16 @@ TEST_F(VordaCondTest, ValidateFindsEachKindOfProblemOnce) {
     EXPECT_EQ(expected.size(), lines.size()) << run.output;
     EXPECT_EQ(before, Snapshot(app));
 
+    // In French the sheet's French messages, the rest of the line as it is.
+    testsupport::SetEnv("VORDA_LANGID", "1036");
+    const testsupport::ProgramRun french = Run("validate --kind scanner Same");
+    testsupport::SetEnv("VORDA_LANGID", nullptr);
+    EXPECT_EQ("error: " + a +
+                  "sSame.INI: INDEX: Une condition de classement ne peut pas utiliser "
+                  "deux fois la m\xEAme information.  R\xE9"
+                  "essayez.",
+              Lines(french.output).front());
+
     // One condition alone: its findings, no LibRoot check; clean is clean.
     EXPECT_EQ(1u, Run("validate --kind scanner sRange").exitCode);
     const testsupport::ProgramRun clean = Run("validate --kind scanner Clean --json");
