@@ -38,6 +38,7 @@
 #include "host/module_loader.h"
 #include "host/robot/robot.h"
 #include "tests/support/test_support.h"
+#include "tools/sample/sample_layout.h"
 
 #ifndef VORDA_SAMPLE_DIR
 #define VORDA_SAMPLE_DIR ""
@@ -147,39 +148,6 @@ void PrintHeapGrowth(const std::map<size_t, long>& before, const std::map<size_t
 
 // ---- the sample setup ------------------------------------------------------
 
-std::string WindowsPath(std::string path) {
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
-
-bool CopyTree(const std::string& from, const std::string& to) {
-    if (!testsupport::MakeFolder(to)) return false;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((from + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    bool ok = true;
-    do {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..") continue;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            ok = CopyTree(from + "\\" + name, to + "\\" + name) && ok;
-        else
-            ok = CopyFileA((from + "\\" + name).c_str(), (to + "\\" + name).c_str(), FALSE) && ok;
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return ok;
-}
-
-void ReplaceInFile(const std::string& path, const std::string& what, const std::string& with) {
-    std::string bytes = testsupport::ReadFileBytes(path);
-    for (size_t at = bytes.find(what); at != std::string::npos;
-         at = bytes.find(what, at + with.size()))
-        bytes.replace(at, what.size(), with);
-    testsupport::WriteFileBytes(path, bytes);
-}
-
 // The sample laid out as tools/demo.sh lays it out, in a scratch folder:
 // App (the application folder, with its INI files and conditions), LibRoot
 // and WorkArea. The App Paths entry goes back to what it was at the end, so
@@ -187,14 +155,8 @@ void ReplaceInFile(const std::string& path, const std::string& what, const std::
 class Sample {
 public:
     bool LayOut(const std::string& source) {
-        if (!CopyTree(source, temp_.path())) return false;
-        testsupport::MakeFolder(temp_ / "WorkArea");
-        const std::string app = temp_ / "App";
-        for (const char* ini : {"Vorda.ini", "VordaCommon.ini", "DIVSET.ini"})
-            ReplaceInFile(app + "\\" + ini, "@SAMPLE@", temp_.path());
-        testsupport::SetAppFolder(app.c_str());
-        testsupport::SetEnv("VORDA_SETTINGS_INI", (app + "\\Vorda.ini").c_str());
-        testsupport::SetEnv("VORDA_COMMON_INI", (app + "\\VordaCommon.ini").c_str());
+        if (!sample::LayOut(source, temp_.path())) return false;
+        sample::PointAt(temp_.path());
         return true;
     }
     std::string LibRoot() const { return temp_ / "LibRoot"; }
@@ -488,7 +450,7 @@ int main(int argc, char** argv) {
     int controls = 1;
     std::vector<std::string> cases;
     std::string visitName = "all", pressName = "both", child, token;
-    std::string sample = WindowsPath(VORDA_SAMPLE_DIR);
+    std::string sample = ::sample::WindowsPath(VORDA_SAMPLE_DIR);
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;

@@ -1,0 +1,125 @@
+#include "tools/trial/census.h"
+
+#include <windows.h>
+
+#include "tests/support/test_support.h"
+
+namespace trial {
+
+namespace {
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+void Collect(const std::string& folder, const std::string& relative, bool recursive,
+             Snapshot* out) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        const std::string path = relative.empty() ? name : relative + "\\" + name;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (recursive) Collect(folder + "\\" + name, path, true, out);
+        } else if (!EndsWith(Lower(name), ".log"))
+            (*out)[path] = testsupport::ReadFileBytes(folder + "\\" + name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+const std::string* Find(const Snapshot& s, const std::string& path) {
+    const auto at = s.find(path);
+    return at == s.end() ? nullptr : &at->second;
+}
+
+bool Same(const std::string* a, const std::string* b) {
+    return (a == nullptr && b == nullptr) || (a != nullptr && b != nullptr && *a == *b);
+}
+
+std::string FileName(const std::string& path) {
+    const size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string Folder(const std::string& path) {
+    const size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+}  // namespace
+
+Snapshot TakeSnapshot(const std::string& folder, bool recursive) {
+    Snapshot snapshot;
+    Collect(folder, "", recursive, &snapshot);
+    return snapshot;
+}
+
+void AddSnapshot(const std::string& folder, const std::string& prefix, bool recursive,
+                 Snapshot* out) {
+    Collect(folder, prefix, recursive, out);
+}
+
+bool IsModuleTemporary(const std::string& fileName) {
+    const std::string name = Lower(fileName);
+    return name.compare(0, 3, "~ve") == 0 && EndsWith(name, ".tmp");
+}
+
+bool LooksLikeCondition(const std::string& fileName) {
+    const std::string name = Lower(fileName);
+    return name.size() > 4 && (name[0] == 's' || name[0] == 'f' || name[0] == 'n') &&
+           EndsWith(name, ".ini");
+}
+
+Census Sort(const Snapshot& before, const Snapshot& after, const Snapshot& now,
+            const std::string& appFolder) {
+    std::map<std::string, int> paths;
+    for (const Snapshot* s : {&before, &after, &now})
+        for (const auto& file : *s) paths[file.first] = 0;
+    Census census;
+    for (const auto& entry : paths) {
+        const std::string& path = entry.first;
+        const std::string* o = Find(before, path);
+        const std::string* n = Find(after, path);
+        const std::string* c = Find(now, path);
+        if (o == nullptr && n == nullptr) {
+            ++census.leftOver;
+            const bool visible =
+                Lower(Folder(path)) == Lower(appFolder) && LooksLikeCondition(FileName(path));
+            if (visible) ++census.visible;
+            if (!visible && !IsModuleTemporary(FileName(path))) ++census.other;
+            continue;
+        }
+        if (Same(o, n) && Same(c, o)) continue;  // a file this writer does not change
+        if (Same(c, o))
+            ++census.old;
+        else if (Same(c, n))
+            ++census.fresh;
+        else if (c == nullptr)
+            ++census.missing;
+        else
+            ++census.other;
+    }
+    return census;
+}
+
+int Differences(const Snapshot& a, const Snapshot& b) {
+    int count = 0;
+    for (const auto& file : a) {
+        const std::string* other = Find(b, file.first);
+        if (other == nullptr || *other != file.second) ++count;
+    }
+    for (const auto& file : b)
+        if (Find(a, file.first) == nullptr) ++count;
+    return count;
+}
+
+}  // namespace trial
