@@ -9,7 +9,7 @@
 # built incrementally and run, and the fault is reverted before the next one.
 # Only the test programs whose files the build changed run: a fault in
 # vordacond/ rebuilds only VordaCond.exe, and so only its tests run. They run
-# in the order unit, tool, framework, UI (the fast ones first). The reruns
+# in the order unit, tool, UI (the fast ones first). The reruns
 # under code page 932, the fuzzer and the memory program are left out: they
 # repeat cases or check crashes and memory, not behaviour. The scratch tree
 # (build/mutants-scratch) is removed when the script ends; it sits at the
@@ -47,7 +47,7 @@ mkdir -p "$scratch/src"
 (cd "$root" && git ls-files -z --cached --others --exclude-standard |
     xargs -0 cp -p --parents -t "$scratch/src" 2>/dev/null || true)
 obj=$scratch/src/build/x64
-targets=(vorda_unit_tests vorda_tool_tests vorda_framework_tests vorda_ui_tests)
+targets=(vorda_unit_tests vorda_tool_tests vorda_ui_tests)
 build_tests() {
     cmake --build "$obj" -j "$(nproc)" --target "${targets[@]}" >"$scratch/build.log" 2>&1
 }
@@ -74,7 +74,6 @@ group_files() {
     case $1 in
         vorda_unit_tests) echo "vorda_unit_tests.exe" ;;
         vorda_tool_tests) echo "vorda_tool_tests.exe VordaCond.exe" ;;
-        vorda_framework_tests) echo "vorda_framework_tests.exe" ;;
         vorda_ui_tests)
             echo "vorda_ui_tests.exe VordaEnv.dll VordaHost.exe hhctrl.ocx VordaEnvRes040c.dll" ;;
     esac
