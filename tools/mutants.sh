@@ -9,11 +9,13 @@
 # built incrementally and run, and the fault is reverted before the next one.
 # Only the test programs whose files the build changed run: a fault in
 # vordacond/ rebuilds only VordaCond.exe, and so only its tests run. They run
-# in the order unit, tool, UI (the fast ones first). The reruns
-# under code page 932, the fuzzer and the memory program are left out: they
-# repeat cases or check crashes and memory, not behaviour. The scratch tree
-# (build/mutants-scratch) is removed when the script ends; it sits at the
-# same path on every run, so its compiles come from the compiler cache.
+# in the order unit, tool, UI (the fast ones first): the unit and the tool
+# tests first in one process each, a failure then confirmed by ctest running
+# that test alone; the UI tests through ctest, each in its own process. The
+# reruns under code page 932, the fuzzer and the memory program are left out:
+# they repeat cases or check crashes and memory, not behaviour. The scratch
+# tree (build/mutants-scratch) is removed when the script ends; its compiles
+# come from the compiler cache on the next run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build
@@ -62,11 +64,22 @@ fi
 wineserver -p >/dev/null 2>&1 || true
 wine cmd /c exit >/dev/null 2>&1 || true
 
-# Test names per program, in the order they run, from ctest's own listing.
-(cd "$obj" && ctest --show-only=json-v1) | jq -r '
+# Test names per program, in the order they run, and how ctest starts each
+# program (folder, environment, command), from ctest's own listing.
+(cd "$obj" && ctest --show-only=json-v1) >"$scratch/tests.json"
+jq -r '
     .tests[] | select(.name | test("^(cp932|fuzz|memory)\\.") | not)
     | [(.command[] | select(test("vorda_[a-z]+_tests")) | capture("(?<p>vorda_[a-z]+_tests)").p),
-       .name] | @tsv' >"$scratch/tests.tsv"
+       .name] | @tsv' "$scratch/tests.json" >"$scratch/tests.tsv"
+jq -r '
+    .tests[] | select(.name | test("^(cp932|fuzz|memory)\\.") | not)
+    | (.command | map(test("vorda_[a-z]+_tests\\.exe$")) | index(true)) as $exe
+    | select($exe != null)
+    | [(.command[$exe] | capture("(?<p>vorda_[a-z]+_tests)").p),
+       (.properties[] | select(.name == "WORKING_DIRECTORY") | .value),
+       ([.properties[] | select(.name == "ENVIRONMENT") | .value[]] | join(" ")),
+       (.command[0:$exe + 1] | join("\u001f"))] | @tsv' "$scratch/tests.json" |
+    sort -u -t$'\t' -k1,1 >"$scratch/programs.tsv"
 
 # A program's tests run when the build changed a file they use; a change in
 # anything else of bin/ (the stand-in libraries) runs them all.
@@ -80,18 +93,45 @@ group_files() {
 }
 known=" $(for t in "${targets[@]}"; do group_files "$t"; done | tr '\n' ' ') "
 
-# run_group PROGRAM: its tests, stopping at the first failure; prints the
-# failing test's name and returns 1 when one fails.
+# run_group PROGRAM [TEST]: its tests (or TEST alone) through ctest, stopping
+# at the first failure; prints the failing test's name and returns 1 when one
+# fails.
 run_group() {
     local names regex
-    names=$(awk -F'\t' -v p="$1" '$1 == p { print $2 }' "$scratch/tests.tsv")
+    names=${2:-$(awk -F'\t' -v p="$1" '$1 == p { print $2 }' "$scratch/tests.tsv")}
     [ -n "$names" ] || return 0
     regex="^($(printf '%s\n' "$names" | sed 's/[][().*+?^$|\\]/\\&/g' | paste -sd'|'))\$"
     if (cd "$obj" && ctest --stop-on-failure -R "$regex" >"$scratch/ctest.log" 2>&1); then
         return 0
     fi
-    sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (.*)$/\1/p' "$scratch/ctest.log" | head -1
+    sed -n '/tests FAILED:/,$ s/^[[:space:]]*[0-9]* - \(.*\) ([^)]*)$/\1/p' "$scratch/ctest.log" |
+        head -1
     return 1
+}
+
+# run_batch PROGRAM: its tests in one process, stopping at the first failure
+# (a process per test costs seconds under Wine); a failure is then confirmed
+# by ctest running that test alone, as the test command runs it. When the
+# program cannot tell (it crashed, or the failure does not repeat alone),
+# ctest runs its tests one by one.
+run_batch() {
+    local folder environment command failed
+    IFS=$'\t' read -r _ folder environment command < <(awk -F'\t' -v p="$1" '$1 == p' \
+        "$scratch/programs.tsv")
+    [ -n "${command:-}" ] || { run_group "$1"; return; }
+    local argv=()
+    IFS=$'\x1f' read -ra argv <<<"$command"
+    # shellcheck disable=SC2086  # the environment is a list of NAME=VALUE words
+    if (cd "$folder" && env $environment "${argv[@]}" --gtest_fail_fast --gtest_brief=1 \
+        >"$scratch/batch.log" 2>&1); then
+        return 0
+    fi
+    failed=$(sed -n 's/^\[  FAILED  \] \([^ ]*\) (.*/\1/p' "$scratch/batch.log" | head -1)
+    if [ -n "$failed" ] && ! run_group "$1" "$failed" >/dev/null; then
+        echo "$failed"
+        return 1
+    fi
+    run_group "$1"
 }
 
 caught=0
@@ -122,7 +162,11 @@ for patch in "${patches[@]}"; do
                 [[ $changed == *" $f "* ]] && run=1
             done
             [ "$run" -eq 1 ] || continue
-            if by=$(run_group "$t"); then continue; fi
+            if [ "$t" = vorda_ui_tests ]; then
+                if by=$(run_group "$t"); then continue; fi
+            elif by=$(run_batch "$t"); then
+                continue
+            fi
             verdict="caught  by ${by:-ctest}"
             break
         done
