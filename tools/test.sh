@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything for 64-bit and 32-bit Windows and runs the tests of both
 # under Wine with the null graphics driver: every test on the 64-bit build;
-# the unit, framework, UI and tool tests on the 32-bit one (the reruns under
+# the unit, UI and tool tests on the 32-bit one (the reruns under
 # code page 932, the fuzzer and the memory program once, on 64-bit).
 #   usage: tools/test.sh [ctest arguments...]
 set -euo pipefail

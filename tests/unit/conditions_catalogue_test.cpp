@@ -192,29 +192,6 @@ TEST_F(ConditionCatalogue, DivsetWithoutKeyOpensTemplateOnePerKind) {
     EXPECT_EQ(kFaxSend, r.kind);
 }
 
-TEST_F(ConditionCatalogue, DeleteSelectsFollowingOrFirst) {
-    Touch("sA.INI");
-    Touch("sB.INI");
-    Names names = List(kScanner);
-    std::sort(names.begin() + 3, names.end());
-    ASSERT_EQ((Names{"Scanner Template Binder 1", "Scanner Template Binder 2",
-                     "Scanner Template Binder 3", "A", "B"}),
-              names);
-
-    EXPECT_EQ(-1, DeleteCondition(kScanner, dir.path().c_str(), &names, 1));  // a template
-    EXPECT_EQ(5u, names.size());
-    EXPECT_TRUE(FileExists(At("sScanner Template Binder 2.INI")));
-
-    EXPECT_EQ(3, DeleteCondition(kScanner, dir.path().c_str(), &names, 3));  // "A": "B" follows
-    EXPECT_FALSE(FileExists(At("sA.INI")));
-    EXPECT_EQ("B", names[3]);
-    EXPECT_EQ(0, DeleteCondition(kScanner, dir.path().c_str(), &names, 3));  // the last: template 1
-    EXPECT_FALSE(FileExists(At("sB.INI")));
-    EXPECT_EQ(3u, names.size());
-
-    EXPECT_EQ(-1, DeleteCondition(kScanner, dir.path().c_str(), &names, 7));  // no such row
-}
-
 TEST_F(ConditionCatalogue, DeletingTheCurrentConditionRecordsTheNextOne) {
     Touch("fOld.INI", "[FAX-RX]\r\nLIBRARY=\"Old\"\r\n");
     Touch("fNext.INI", "[FAX-RX]\r\nLIBRARY=\"Next\"\r\n");
@@ -233,16 +210,6 @@ TEST_F(ConditionCatalogue, DeletingTheCurrentConditionRecordsTheNextOne) {
     RecordCurrentCondition(dir.path().c_str(), &r);
     EXPECT_EQ(1,
               IsCurrentCondition(kFaxReceive, dir.path().c_str(), "FAX Receive Template Binder 1"));
-}
-
-TEST_F(ConditionCatalogue, ConditionExistsInAppFolder) {
-    Touch("fInvoices.INI");
-    EXPECT_EQ(1, ConditionExists(kFaxReceive, "Invoices"));
-    EXPECT_EQ(1, ConditionExists(kFaxReceive, "invoices"));  // the file system ignores case
-    EXPECT_EQ(0, ConditionExists(kScanner, "Invoices"));
-    EXPECT_EQ(0, ConditionExists(kFaxReceive, "Other"));
-    testsupport::MakeFolder(At("nFolder.INI"));
-    EXPECT_EQ(0, ConditionExists(kFaxSend, "Folder"));
 }
 
 TEST_F(ConditionCatalogue, DbcsNamesListAndOpen) {

@@ -183,30 +183,6 @@ TEST_F(ConditionFiles, DivsetWholeFileAfterWriteCurrentCondition) {
               ReadFileBytes(divset));
 }
 
-TEST_F(ConditionFiles, TemplateFileHasMainSectionFirst) {
-    for (int32_t kind : {kScanner, kFaxReceive, kFaxSend}) {
-        char path[MAX_PATH];
-        MakeConditionPath(kind, 1, dir.path().c_str(), path);
-        WriteTemplateCondition(kind, path, 1);
-        const std::string file = ReadFileBytes(path);
-        const char* main = kind == kScanner      ? "[SCANNER]\r\n"
-                           : kind == kFaxReceive ? "[FAX-RX]\r\n"
-                                                 : "[FAX-TX]\r\n";
-        EXPECT_EQ(0u, file.find(main)) << kind;
-        EXPECT_EQ(kind != kScanner, file.find("FAX-SEQ=") != std::string::npos) << kind;
-    }
-}
-
-TEST_F(ConditionFiles, WriteWithoutPathWritesNothing) {
-    SortCondition r = Read(At("sX.INI"), kScanner);
-    r.path[0] = '\0';
-    EXPECT_EQ(0, WriteCondition(&r));
-    EXPECT_FALSE(testsupport::FileExists(At("sX.INI")));
-    EXPECT_EQ(0, WriteTemplateCondition(kScanner, "", 1));
-    EXPECT_EQ(0, WriteTemplateCondition(kScanner, nullptr, 1));
-    EXPECT_EQ(0, WriteCurrentCondition(nullptr, &r));
-}
-
 // --- Stability -----------------------------------------------------------------
 
 TEST_F(ConditionFiles, ReadWriteReadIsStableForEveryTemplate) {
@@ -308,41 +284,8 @@ TEST_F(ConditionFiles, ScannerFileYieldsFaxDefaults) {
     EXPECT_EQ(9, r.faxCheck[2]);  // no FAX-CHECK default for a scanner
 }
 
-TEST_F(ConditionFiles, NullPathLeavesRecordUntouched) {
-    SortCondition r = condtest::ZeroRecord();
-    r.kind = 5;
-    std::strcpy(r.libraryText, "keep");
-    EXPECT_EQ(0, ReadCondition(nullptr, kScanner, &r));
-    EXPECT_EQ(5, r.kind);
-    EXPECT_STREQ("keep", r.libraryText);
-}
-
 // Damaged and hostile files are the fuzzer's (tools/fuzz, ctest fuzz.readers):
 // it checks every record field and guard byte after each read.
-
-TEST_F(ConditionFiles, LongValuesAreCutToTheirFields) {
-    const std::string huge(400, 'L');
-    WriteFileBytes(
-        At("fLong.INI"),
-        Lines({"[FAX-RX]", "LIBRARY=\"" + huge + "\"", "CABINET=\"" + huge + "\"",
-               "BINDER=\"" + huge + "\"", "INDEX=\"" + huge + "\"", "TAG=\"" + huge + "\"",
-               "DATETYPE=\"" + huge + "\"", "DATEWEEK=\"" + huge + "\"", "FAX-SEQ=\"" + huge + "\"",
-               "FAX-CHECK=\"" + huge + "\""}));
-    SortCondition r = Read(At("fLong.INI"), kFaxReceive);
-    EXPECT_EQ(43u, strlen(r.libraryText));
-    EXPECT_EQ(35u, strlen(r.cabinetText));
-    EXPECT_EQ(99u, strlen(r.binderText));
-    EXPECT_EQ(103u, strlen(r.indexText));
-    EXPECT_EQ(103u, strlen(r.tagText));
-    EXPECT_EQ(19u, strlen(r.dateTypeText));
-    EXPECT_EQ(19u, strlen(r.dateWeekText));
-    EXPECT_EQ(99u, strlen(r.faxSeqText));
-    EXPECT_EQ(99u, strlen(r.faxCheckText));
-    EXPECT_EQ(0, r.dateType);
-    // One long unknown token is the port item.
-    EXPECT_EQ((std::vector<int32_t>{1, 2, 3, 4, 5, 0}),
-              std::vector<int32_t>(r.faxSeq, r.faxSeq + 6));
-}
 
 TEST_F(ConditionFiles, DbcsValueIsNotCutInsideACharacter) {
     SKIP_UNLESS_CP932();

@@ -44,12 +44,6 @@ TEST(ConditionSplitList, Table) {
     }
 }
 
-TEST(ConditionSplitList, AppendsToWhatIsThere) {
-    Pieces pieces = {"old"};
-    SplitList("a,b", ",", &pieces);
-    EXPECT_EQ((Pieces{"old", "a", "b"}), pieces);
-}
-
 TEST(ConditionSplitListDbcs, SeparatorOnlyAtCharacterStart) {
     SKIP_UNLESS_CP932();
     // 0x83 0x7C is one character whose trail byte is "|": no separator there.
@@ -136,16 +130,6 @@ TEST(ConditionEntryParseDbcs, DoubleByteNames) {
         EXPECT_EQ(c.number, entry.number);
         EXPECT_EQ(c.name, entry.name);
     }
-}
-
-TEST(ConditionEntries, LeadingNumber) {
-    EXPECT_EQ(12, LeadingNumber("12"));
-    EXPECT_EQ(7, LeadingNumber("7x3"));
-    EXPECT_EQ(0, LeadingNumber("x7"));
-    EXPECT_EQ(0, LeadingNumber(" 7"));
-    EXPECT_EQ(0, LeadingNumber("-7"));
-    EXPECT_EQ(0, LeadingNumber(""));
-    EXPECT_EQ(2147483647, LeadingNumber("99999999999999999999"));
 }
 
 // A cabinet folder with binder folders; a binder is a folder whose

@@ -99,15 +99,6 @@ TEST(ConditionValues, WriteTable) {
     }
 }
 
-TEST(ConditionValues, WriteNeverPassesTheBuffer) {
-    char text[8];
-    std::memset(text, 'x', sizeof text);
-    int32_t week = 3;
-    ConvertDateWeek(ToFile, &week, text, 5);  // room for 4 bytes
-    EXPECT_STREQ("@DAT", text);
-    EXPECT_EQ('x', text[5]);
-}
-
 // --- Layer names ---------------------------------------------------------------
 
 enum LayerId { kBinderLayer, kIndexLayer, kTagLayer };
@@ -293,57 +284,6 @@ TEST(ConditionFaxOrder, ReadTable) {
     testsupport::SetEnv("VORDA_STYLE", nullptr);
 }
 
-TEST(ConditionFaxOrder, EmptyAndSeparatorOnly) {
-    int32_t positions[6] = {9, 9, 9, 9, 9, 9};
-    char empty[1] = "";
-    EXPECT_EQ(0, ConvertFaxOrder(ToRecord, positions, empty, sizeof empty));
-    EXPECT_EQ(9, positions[0]);
-    // A separator alone is no entry: every item is numbered from 0.
-    std::string alone = kLS;
-    EXPECT_EQ(1, ConvertFaxOrder(ToRecord, positions, &alone[0], alone.size() + 1));
-    EXPECT_EQ((std::vector<int32_t>{0, 1, 2, 3, 4, 5}),
-              std::vector<int32_t>(positions, positions + 6));
-}
-
-TEST(ConditionFaxOrder, WriteInPositionOrder) {
-    struct Case {
-        std::vector<int32_t> positions;
-        std::vector<std::string> expected;
-    };
-    const Case cases[] = {
-        {{0, 1, 2, 3, 4, 5},
-         {"@FAX-TSI", "@FAX-DIALIN", "@FAX-NAME", "@FAX-NUMBER", "@FAX-FCODE", "@FAX-PORT"}},
-        {{1, 2, 3, 4, 5, 0},
-         {"@FAX-PORT", "@FAX-TSI", "@FAX-DIALIN", "@FAX-NAME", "@FAX-NUMBER", "@FAX-FCODE"}},
-        // Same position: both, in item order; outside 0..5: left out.
-        {{0, 0, 6, -1, 1, 2}, {"@FAX-TSI", "@FAX-DIALIN", "@FAX-FCODE", "@FAX-PORT"}},
-        {{0, 0, 0, 0, 1, 2},
-         {"@FAX-TSI", "@FAX-DIALIN", "@FAX-NAME", "@FAX-NUMBER", "@FAX-FCODE", "@FAX-PORT"}},
-    };
-    for (const Case& c : cases) {
-        int32_t positions[6];
-        std::copy(c.positions.begin(), c.positions.end(), positions);
-        char text[kFaxListTextSize] = "";
-        EXPECT_EQ(1, ConvertFaxOrder(ToFile, positions, text, sizeof text));
-        EXPECT_EQ(Join(c.expected), text);
-    }
-}
-
-TEST(ConditionFaxOrder, RoundTripOfEveryPermutationStart) {
-    // Any order of the six tokens reads and writes back unchanged.
-    std::vector<std::string> tokens(kFaxItemTokens, kFaxItemTokens + 6);
-    int checked = 0;
-    do {
-        int32_t positions[6];
-        std::string text = Join(tokens);
-        ConvertFaxOrder(ToRecord, positions, &text[0], text.size() + 1);
-        char back[kFaxListTextSize] = "";
-        ConvertFaxOrder(ToFile, positions, back, sizeof back);
-        ASSERT_EQ(text, back);
-        ++checked;
-    } while (std::next_permutation(tokens.begin(), tokens.end()) && checked < 200);
-}
-
 TEST(ConditionFaxSelection, ReadAndWrite) {
     int32_t selection[6] = {5, 5, 5, 5, 5, 5};
     std::string text = kLS;
@@ -420,33 +360,6 @@ TEST(ConditionSendLists, OrderAndSelection) {
     ConvertSendSelection(ToRecord, selection, positions, &stored[0], stored.size() + 1);
     EXPECT_EQ(0, selection[0]);
     EXPECT_EQ(1, selection[1]);
-}
-
-TEST(ConditionLists, AppendAndDefaults) {
-    char text[16] = "";
-    EXPECT_EQ(1, AppendListItem(text, sizeof text, "@FAX-TSI"));
-    EXPECT_EQ("@FAX-TSI" + kLS, text);
-    // 10 of 15 bytes used: a token of 4 plus the separator does not fit.
-    EXPECT_EQ(0, AppendListItem(text, sizeof text, "@ABC"));
-    EXPECT_EQ("@FAX-TSI" + kLS, text);
-    EXPECT_EQ(1, AppendListItem(text, sizeof text, "@AB"));
-
-    char order[kFaxListTextSize] = "";
-    DefaultFaxOrderText(order, sizeof order);
-    EXPECT_EQ(
-        Join({"@FAX-TSI", "@FAX-DIALIN", "@FAX-NAME", "@FAX-NUMBER", "@FAX-FCODE", "@FAX-PORT"}),
-        order);
-    char send[kFaxListTextSize] = "";
-    DefaultSendOrderText(send, sizeof send);
-    EXPECT_EQ(Join({"@TX-USER", "@TX-SECTION"}), send);
-}
-
-TEST(ConditionLists, CommasToSeparator) {
-    EXPECT_EQ("@FAX-TSI" + kLS, CommasToSeparator("@FAX-TSI,"));
-    EXPECT_EQ("@TX-USER" + kLS + "@TX-SECTION" + kLS, CommasToSeparator("@TX-USER,@TX-SECTION,"));
-    EXPECT_EQ("@BUTTON", CommasToSeparator("@BUTTON"));
-    EXPECT_EQ(kLS + kLS, CommasToSeparator(",,"));
-    EXPECT_EQ("", CommasToSeparator(""));
 }
 
 }  // namespace

@@ -12,29 +12,6 @@
 
 namespace {
 
-// ---- arguments of VordaConfigSet ---------------------------------------------------
-
-struct ArgumentCase {
-    int mode;
-    int index;  // -100: null pointer
-    int show;   // -100: null pointer
-    int valid;
-};
-
-TEST(EntryArgumentsTest, AcceptsOnlyKnownModesIndexesAndFlags) {
-    const ArgumentCase cases[] = {
-        {0, 0, 0, 1},  {1, 1, 1, 1}, {2, 2, 0, 1},  {3, 0, 0, 0},    {-1, 0, 0, 0},   {0, 3, 0, 0},
-        {1, -1, 0, 0}, {2, 0, 2, 0}, {0, 0, -1, 0}, {1, -100, 0, 0}, {1, 0, -100, 0}, {0, 2, 1, 1},
-    };
-    for (const ArgumentCase& c : cases) {
-        int index = c.index;
-        int show = c.show;
-        EXPECT_EQ(c.valid, CheckConfigArguments(c.mode, c.index == -100 ? nullptr : &index,
-                                                c.show == -100 ? nullptr : &show))
-            << "mode " << c.mode << " index " << c.index << " show " << c.show;
-    }
-}
-
 // ---- the tab shown after the start in mode 1 ----------------------------------
 
 TEST(EntryStartTabTest, FirstFailedPageInTabOrderElseTheScanner) {

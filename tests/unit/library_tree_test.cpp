@@ -53,17 +53,6 @@ protected:
     HWND combo = nullptr;
 };
 
-TEST(LibraryTreePaths, MakeFolderIniPath) {
-    char out[MAX_PATH] = "junk";
-    MakeFolderIniPath("C:\\Root\\Lib#3", out);
-    EXPECT_STREQ("C:\\Root\\Lib#3\\folder.ini", out);
-    MakeFolderIniPath("C:\\Root\\", out);  // no check for a trailing backslash
-    EXPECT_STREQ("C:\\Root\\\\folder.ini", out);
-    const std::string longFolder(250, 'x');
-    MakeFolderIniPath(longFolder.c_str(), out);
-    EXPECT_STREQ("", out);
-}
-
 TEST_F(LibraryTree, NameListTable) {
     struct Case {
         std::string list;
@@ -106,63 +95,6 @@ TEST_F(LibraryTree, MissingFileOrKeyEmptiesTheBoxAndNoPathLeavesIt) {
     EXPECT_EQ(Rows{"kept"}, ComboRows());
 }
 
-TEST_F(LibraryTree, EveryRowGetsItsNumberHoweverManyThereAre) {
-    std::string list;
-    for (int i = 0; i < 60; ++i)
-        list += "L" + std::to_string(i) + "#" + std::to_string(i + 100) + ",";
-    list += "L1#500";  // a later duplicate of a listed row still counts
-    std::vector<int32_t> numbers;
-    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, WriteNameList(list).c_str(), &numbers));
-    const Rows rows = ComboRows();
-    ASSERT_EQ(60u, rows.size());
-    ASSERT_EQ(60u, numbers.size());
-    EXPECT_EQ("L59", rows[59]);
-    EXPECT_EQ(159, numbers[59]);
-    EXPECT_EQ(500, numbers[1]);
-    EXPECT_EQ(
-        1, FillComboFromNameList(parent, kComboId, WriteNameList("A#1,B#2,A#3").c_str(), nullptr));
-    EXPECT_EQ((Rows{"A", "B"}), ComboRows());
-}
-
-TEST_F(LibraryTree, FullListOfMaximumLength) {
-    // 1,023 bytes of short entries: the whole buffer's worth is listed, the
-    // rest cut off.
-    std::string list;
-    int count = 0;
-    while (list.size() < 1400) {
-        list += "N" + std::to_string(count) + "#" + std::to_string(count + 1) + ",";
-        ++count;
-    }
-    std::vector<int32_t> numbers;
-    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, WriteNameList(list).c_str(), &numbers));
-    const Rows rows = ComboRows();
-    const std::string kept = list.substr(0, 1023);
-    const size_t complete = static_cast<size_t>(std::count(kept.begin(), kept.end(), ','));
-    EXPECT_GE(rows.size(), complete);
-    EXPECT_LE(rows.size(), complete + 1);
-    EXPECT_EQ("N0", rows[0]);
-    EXPECT_EQ(1, numbers[0]);
-}
-
-TEST_F(LibraryTree, GarbageFolderIni) {
-    std::string garbage;
-    for (int i = 0; i < 3000; ++i) garbage += static_cast<char>((i * 131 + 7) & 0xFF);
-    const std::string texts[] = {
-        garbage,
-        "[FolderInfo]\r\nNameList=" + garbage + "\r\n",
-        "[FolderInfo]\r\nNameList=" + std::string(2000, ',') + "\r\n",
-        "[FolderInfo]\r\nNameList=" + std::string(2000, '#') + "\r\n",
-        "[FolderInfo]\r\nNameList=\"%$#\"\r\n",
-    };
-    for (const std::string& text : texts) {
-        WriteFileBytes(dir / "folder.ini", text);
-        std::vector<int32_t> numbers;
-        EXPECT_EQ(1,
-                  FillComboFromNameList(parent, kComboId, (dir / "folder.ini").c_str(), &numbers));
-        EXPECT_EQ(ComboRows().size(), numbers.size());
-    }
-}
-
 class LibraryTreeBinders : public LibraryTree {
 protected:
     void SetUp() override {
@@ -199,15 +131,6 @@ TEST_F(LibraryTreeBinders, PositionOrderThroughFolderIni) {
     SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("first"));  // as in any case
     EXPECT_EQ(0, AppendBinderList(parent, kComboId, dir.path().c_str(), "Lib#1", "Cab#2"));
     EXPECT_EQ((Rows{"first", "Second"}), ComboRows());
-}
-
-TEST_F(LibraryTreeBinders, MissingCabinetListsNothing) {
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("stale"));
-    EntryArray entries;
-    EXPECT_EQ(0, ReadBinderEntries(dir.path().c_str(), "Lib#1", "Nope", &entries));
-    EXPECT_TRUE(entries.empty());
-    AppendBinderList(parent, kComboId, dir.path().c_str(), "Lib#1", "Nope");
-    EXPECT_EQ(Rows{"stale"}, ComboRows());
 }
 
 TEST_F(LibraryTree, DbcsEntriesInTheBox) {

@@ -1,5 +1,4 @@
-// Path comparison, the folder browser's callback and the registry and INI
-// values behind the LibRoot page.
+// Path comparison and the folder browser's callback.
 #include <shlobj.h>
 #include <winioctl.h>
 
@@ -10,7 +9,6 @@
 
 #include "base/text.h"
 #include "libroot/folder_browser.h"
-#include "libroot/page_general.h"
 #include "tests/support/test_support.h"
 
 using testsupport::MakeFolder;
@@ -125,29 +123,12 @@ protected:
     TempDir dir_;
 };
 
-TEST_F(FakeBrowser, WritableFolderKeepsOkAndLeavesNoFileBehind) {
-    const std::string folder = dir_ / "Writable";
-    MakeFolder(folder);
-    EXPECT_EQ(-1, SelectAndReadOk(folder));
-    EXPECT_EQ(0, CountFiles(folder));
-}
-
 TEST_F(FakeBrowser, FolderWhereNoFileCanBeCreatedDisablesOk) {
     // Tests run with full rights, so a file stands for a folder that refuses
     // new files: the write test fails in it.
     const std::string file = dir_ / "plain.txt";
     WriteFileBytes(file, "x");
     EXPECT_EQ(0, SelectAndReadOk(file));
-}
-
-TEST_F(FakeBrowser, ItemWithoutFileSystemPathAndOtherMessagesDoNothing) {
-    PIDLIST_ABSOLUTE computer = nullptr;
-    ASSERT_TRUE(SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer)));
-    EXPECT_EQ(0, BrowseCallback(window_, BFFM_SELCHANGED, reinterpret_cast<LPARAM>(computer), 0));
-    CoTaskMemFree(computer);
-    EXPECT_EQ(0, BrowseCallback(window_, BFFM_SELCHANGED, 0, 0));
-    EXPECT_EQ(0, BrowseCallback(window_, BFFM_VALIDATEFAILEDA, 0, 0));
-    EXPECT_TRUE(g_sent.empty());
 }
 
 // A drive letter that the platform reports as a CD-ROM drive, backed by a
@@ -234,60 +215,6 @@ TEST_F(FakeBrowser, FolderOnACdRomDriveDisablesOkEvenWhenWritable) {
         EXPECT_EQ(0, SelectAndReadOk(path)) << path;
     }
     EXPECT_EQ(0, CountFiles(backing)) << "the write test passed and cleaned up";
-}
-
-// ---- registry and INI values of the LibRoot page.
-
-class VordaKey : public testing::Test {
-protected:
-    void SetUp() override { RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey); }
-    void TearDown() override { RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey); }
-    void SetValue(DWORD type, const void* data, DWORD size) {
-        HKEY key = nullptr;
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_WRITE,
-                                                 nullptr, &key, nullptr));
-        if (data != nullptr) {
-            RegSetValueExA(key, "eDocSupport", 0, type, static_cast<const BYTE*>(data), size);
-        }
-        RegCloseKey(key);
-    }
-    static constexpr const char* kKey = "Software\\Tavo\\Vorda";
-};
-
-TEST_F(VordaKey, IsEDocSupportedReadsAThirtyTwoBitOne) {
-    EXPECT_EQ(10, CPage_General::IsEDocSupported()) << "no key";
-    SetValue(REG_DWORD, nullptr, 0);
-    EXPECT_EQ(11, CPage_General::IsEDocSupported()) << "no value";
-
-    struct Case {
-        DWORD type;
-        std::string data;
-        int expected;
-        const char* what;
-    };
-    const std::vector<Case> cases = {
-        {REG_DWORD, std::string("\x01\x00\x00\x00", 4), 1, "DWORD 1"},
-        {REG_DWORD, std::string("\x00\x00\x00\x00", 4), 0, "DWORD 0"},
-        {REG_DWORD, std::string("\x02\x00\x00\x00", 4), 0, "DWORD 2"},
-        {REG_DWORD, std::string("\x01\x01\x00\x00", 4), 0, "DWORD 257"},
-        {REG_BINARY, std::string("\x01\x00\x00\x00", 4), 1, "binary 01 00 00 00"},
-        {REG_SZ, std::string("1\0", 2), 0, "text 1"},
-        {REG_BINARY, std::string("\x01", 1), 1, "one byte 01 (rest of the buffer is zero)"},
-    };
-    for (const Case& c : cases) {
-        SetValue(c.type, c.data.data(), static_cast<DWORD>(c.data.size()));
-        EXPECT_EQ(c.expected, CPage_General::IsEDocSupported()) << c.what;
-    }
-}
-
-TEST(LibRootCert, IsCertFolderMissing) {
-    TempDir dir;
-    MakeFolder(dir / "Bare");
-    MakeFolder(dir / "Done\\CERT");
-    EXPECT_EQ(0, CPage_General::IsCertFolderMissing((dir / "Missing").c_str()));
-    EXPECT_EQ(0, CPage_General::IsCertFolderMissing(""));
-    EXPECT_EQ(1, CPage_General::IsCertFolderMissing((dir / "Bare").c_str()));
-    EXPECT_EQ(0, CPage_General::IsCertFolderMissing((dir / "Done").c_str()));
 }
 
 }  // namespace

@@ -73,32 +73,6 @@ TEST_F(LinkFolders, GetLinkNameDefaultsAndStoredValues) {
     }
 }
 
-TEST_F(LinkFolders, SlotsOutsideOneToThreeAreNeitherReadNorWritten) {
-    WriteFileBytes(ini_, "[Folder]\r\nLinkName0=Zero\r\nLinkName4=Four\r\n");
-    const std::string before = ReadFileBytes(ini_);
-    for (int slot : {0, 4, -1}) {
-        char alias[MAX_PATH] = "untouched";
-        GetLinkName(alias, slot, 1);
-        EXPECT_STREQ("untouched", alias) << slot;
-        EXPECT_EQ(0, SetLinkPath("C:\\Root", slot, slot, 0, "")) << slot;
-        EXPECT_EQ(0, SetLinkName("Alias", slot, slot, 0, "")) << slot;
-    }
-    EXPECT_EQ(before, ReadFileBytes(ini_));
-}
-
-TEST_F(LinkFolders, WithoutSettingsIniReadersGiveDefaultsAndWritersFail) {
-    LoseSettingsIni();
-    char alias[MAX_PATH] = "x";
-    GetLinkName(alias, 3, 1);
-    EXPECT_STREQ("LibRoot-3", alias);
-    GetLinkName(alias, 3, 0);
-    EXPECT_STREQ("", alias);
-
-    EXPECT_EQ(0, SetLinkPath("C:\\Root", 1, 1, 0, ""));
-    EXPECT_EQ(0, SetLinkName("Alias", 1, 1, 0, ""));
-    EXPECT_EQ(0, SetMessageShowFlag(1));
-}
-
 TEST_F(LinkFolders, SetLinkPathAndNameWriteCurrentKeysOnlyForCurrentSlot) {
     struct Case {
         int slot;
@@ -118,21 +92,6 @@ TEST_F(LinkFolders, SetLinkPathAndNameWriteCurrentKeysOnlyForCurrentSlot) {
             << "slot " << c.slot << " current " << c.current;
         EXPECT_EQ(c.writesCurrent ? "First" : "<missing>", ReadIni(ini_, "Folder", "CurrentName"))
             << "slot " << c.slot << " current " << c.current;
-    }
-}
-
-TEST_F(LinkFolders, EmptyPathKeepsTheKeyWithNoText) {
-    EXPECT_NE(0, SetLinkPath("C:\\Old", 2, 1, 0, ""));
-    EXPECT_NE(0, SetLinkPath("", 2, 1, 0, "C:\\Old"));
-    EXPECT_EQ("", ReadIni(ini_, "Folder", "LinkFolder2"));
-    EXPECT_NE(std::string::npos, ReadFileBytes(ini_).find("LinkFolder2="));
-}
-
-TEST_F(LinkFolders, SetMessageShowFlagWritesOneOrZero) {
-    const std::pair<int, const char*> cases[] = {{1, "1"}, {0, "0"}, {7, "1"}, {-1, "1"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(1, SetMessageShowFlag(c.first));
-        EXPECT_EQ(c.second, ReadIni(ini_, "MessageShow", "MessageShow")) << c.first;
     }
 }
 
@@ -261,22 +220,6 @@ TEST(AppPathDbcs, StripLastPathComponentSkipsTrailByteBackslash) {
         std::strcpy(path, c.path);
         EXPECT_EQ(c.expected, StripLastPathComponent(path)) << c.path;
         EXPECT_STREQ(dbcs ? c.dbcs : c.single, path) << c.path;
-    }
-}
-
-TEST(AppPath, GetAppPathDropsOneTrailingBackslash) {
-    testsupport::SavedSetup saved;
-    const std::pair<const char*, const char*> cases[] = {
-        {"C:\\App\\", "C:\\App"},
-        {"C:\\App", "C:\\App"},
-        {"C:\\", "C:"},
-        {"C:\\App\\\\", "C:\\App\\"},
-    };
-    for (const auto& c : cases) {
-        testsupport::SetAppFolder(c.first);
-        char out[MAX_PATH] = "stale";
-        EXPECT_EQ(1, GetAppPath(out)) << c.first;
-        EXPECT_STREQ(c.second, out) << c.first;
     }
 }
 
