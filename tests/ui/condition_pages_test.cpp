@@ -18,7 +18,6 @@ namespace {
 
 using testsupport::FileExists;
 using testsupport::ReadFileBytes;
-using testsupport::SetEnv;
 using Rows = std::vector<std::string>;
 
 using namespace text;
@@ -117,20 +116,6 @@ protected:
 
     static bool ApplyEnabled(robot::Robot& r, HWND sheet) {
         return r.IsEnabled(sheet, robot::kSheetApply);
-    }
-
-    // Leaves the visible page for tab and answers the name dialog that
-    // leaving opens with name (empty: Cancel).
-    static void LeaveAndName(robot::Robot& r, HWND sheet, int tab, const std::string& name) {
-        r.PostSelectTab(sheet, tab);
-        HWND dialog = r.WaitForDialog(sheet, kNameDialog);
-        if (name.empty()) {
-            r.Click(dialog, IDCANCEL);
-        } else {
-            r.SetText(dialog, IDC_CONDITION_NAME_EDIT, name);
-            r.Click(dialog, IDOK);
-        }
-        r.WaitGone(dialog);
     }
 
     // The scanner condition files in the application folder.
@@ -239,22 +224,6 @@ TEST_F(ConditionPageTest, LibraryCabinetAndBinderListsCascade) {
         EXPECT_EQ((Rows{"B: Button Name", "D: Date"}), r.Rows(page, p.combos[kBinder]));
         r.PressCancel(sheet);
     });
-}
-
-// A LibRoot that is missing or on a share that does not answer: the sheet
-// opens all the same, with only the naming choices listed.
-TEST_F(ConditionPageTest, ALibRootThatDoesNotAnswerListsOnlyTheChoices) {
-    for (const char* root : {"C:\\no such folder", "\\\\no-such-host.invalid\\share"}) {
-        SCOPED_TRACE(root);
-        ConfigArgs args(1, root);
-        ConfigSet(args, [&](robot::Robot& r) {
-            HWND sheet = r.WaitForSheet();
-            HWND page = r.Page(sheet, 0);
-            EXPECT_TRUE(r.Rows(page, kScanner.combos[kLibrary]).empty());
-            EXPECT_EQ((Rows{"B: Button Name", "D: Date"}), r.Rows(page, kScanner.combos[kBinder]));
-            r.PressCancel(sheet);
-        });
-    }
 }
 
 // ---- editing ----------------------------------------------------------------------
@@ -367,42 +336,6 @@ TEST_F(ConditionPageTest, TypedTokensSelectTheirChoice) {
             r.PressCancel(sheet);
         });
     }
-}
-
-TEST_F(ConditionPageTest, InformationListsInStoredOrderAndLanguageStyle) {
-    const std::string file = ConditionFile(kFaxReceive, "Order");
-    WriteIni(file, "FAX-RX", "FAX-SEQ",
-             ("\"@FAX-PORT" + kLS + "@FAX-TSI" + kLS + "@FAX-DIALIN" + kLS + "@FAX-NAME" + kLS +
-              "@FAX-NUMBER" + kLS + "@FAX-FCODE" + kLS + "\"")
-                 .c_str());
-    WriteIni(file, "FAX-RX", "FAX-CHECK",
-             ("\"@FAX-PORT" + kLS + "@FAX-FCODE" + kLS + "\"").c_str());
-    WriteIni(Divset(), "CONFIG_INI", "FAX", ("\"" + file + "\"").c_str());
-    for (const char* style : {"0", "1"}) {
-        SCOPED_TRACE(style);
-        UnloadModule();
-        SetEnv("VORDA_STYLE", style);
-        LoadModule();
-        Open([&](robot::Robot& r, HWND sheet) {
-            r.SelectTab(sheet, 1);
-            HWND page = r.Page(sheet, 1);
-            const Rows rows = r.ListRows(page, kFaxReceive.info);
-            if (style[0] == '0') {
-                EXPECT_EQ((Rows{"FAX Receive Port", "Sender Information", "Dial-in number",
-                                "Name display", "Number display", "F-Code"}),
-                          rows);
-            } else {
-                // Style 1 reads every other entry as the port, the last one
-                // deciding: the port takes the place of "@FAX-NUMBER".
-                EXPECT_EQ((Rows{"Sender Information", "FAX Receive Port", "F-Code"}), rows);
-            }
-            // Leaving the unchanged page asks for no name, in either style.
-            EXPECT_TRUE(r.SelectTab(sheet, 2));
-            EXPECT_EQ(nullptr, FindTitled(r, kNameDialog));
-            r.PressCancel(sheet);
-        });
-    }
-    SetEnv("VORDA_STYLE", nullptr);
 }
 
 // ---- the example line ---------------------------------------------------------
@@ -814,21 +747,6 @@ TEST_F(ConditionPageTest, PreviewShowsTheTemplatesPicture) {
             });
         }
     }
-}
-
-// A name whose double-byte characters end in the bytes of "\" and "|" is a
-// valid name, saved and listed as typed.
-TEST_F(ConditionPageTest, DbcsNamesAreSavedAsTyped) {
-    if (GetACP() != 932) GTEST_SKIP() << "needs code page 932";
-    const std::string name = "\x83\x5C\x83\x7C";
-    Open([&](robot::Robot& r, HWND sheet) {
-        HWND page = r.Page(sheet, 0);
-        r.Click(page, kScanner.next);
-        LeaveAndName(r, sheet, 1, name);
-        EXPECT_EQ(name, r.Rows(page, kScanner.condition).back());
-        r.PressCancel(sheet);
-    });
-    EXPECT_TRUE(FileExists(ConditionFile(kScanner, name)));
 }
 
 }  // namespace

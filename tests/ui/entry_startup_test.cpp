@@ -106,18 +106,5 @@ TEST_F(FrenchStartupTest, TextsComeFromTheLanguageModuleWhichIsReleasedOnceAtUnl
     EXPECT_EQ(nullptr, GetModuleHandleA(kFrenchModule)) << "never released";
 }
 
-TEST_F(FrenchStartupTest, ImportDestinationDialogOpensFromTheLanguageModule) {
-    // The dialog's window class is registered for the module its template
-    // comes from; without that the dialog could not be created at all.
-    Lumora([&](robot::Robot& r) {
-        HWND dialog = r.WaitForDialog(nullptr, text::kImportDestination);
-        char className[64] = {};
-        GetClassNameA(dialog, className, sizeof className);
-        EXPECT_STREQ("LumoraLaunchWndClass_Set", className);
-        r.Click(dialog, IDCANCEL);
-        r.WaitCallReturned();
-    });
-}
-
 }  // namespace
 }  // namespace uitest

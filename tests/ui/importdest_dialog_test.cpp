@@ -98,18 +98,6 @@ TEST_F(ImportDestinationTest, DialogOkWritesBothKeysAndRefreshesTheBackup) {
     EXPECT_TRUE(LogLines().empty());
 }
 
-TEST_F(ImportDestinationTest, DialogOkWithUnknownDestinationWritesItBackUnconfirmed) {
-    SetStored("7", "1");
-    Lumora([&](robot::Robot& r) {
-        HWND dialog = r.WaitForDialog(nullptr, kTitle);
-        r.Click(dialog, IDOK);
-        r.WaitCallReturned();
-    });
-    EXPECT_EQ("7", IniValue(settingsIni, "Lumora", "OutputStyle"));
-    EXPECT_EQ("0", IniValue(settingsIni, "Lumora", "ShowMsg"));
-    EXPECT_TRUE(FileExists(Backup()));
-}
-
 TEST_F(ImportDestinationTest, DialogStoresNoConfirmationForABinderDestination) {
     SetStored("0", "1");
     Lumora([&](robot::Robot& r) {
@@ -135,19 +123,6 @@ TEST_F(ImportDestinationTest, DialogCancelWritesNothing) {
               }));
     EXPECT_EQ(before, ReadFileBytes(settingsIni));
     EXPECT_FALSE(FileExists(Backup()));
-}
-
-TEST_F(ImportDestinationTest, DialogBackupOfASettingsFileWithoutExtensionAppendsDat) {
-    const std::string bare = appFolder + "\\Settings";
-    SetEnv("VORDA_SETTINGS_INI", bare.c_str());
-    Lumora([&](robot::Robot& r) {
-        HWND dialog = r.WaitForDialog(nullptr, kTitle);
-        r.Click(dialog, IDC_IMPORT_BINDER_DIALOG);
-        r.Click(dialog, IDOK);
-        r.WaitCallReturned();
-    });
-    EXPECT_EQ("2", IniValue(bare, "Lumora", "OutputStyle"));
-    EXPECT_EQ(ReadFileBytes(bare), ReadFileBytes(bare + ".dat"));
 }
 
 TEST_F(ImportDestinationTest, DialogFailedSaveIsLoggedShownAndKeepsTheDialogOpen) {

@@ -201,20 +201,6 @@ TEST_F(LibRootPageTest, AcceptedEntriesAreStoredAsTyped) {
     EXPECT_TRUE(LogLines().empty());
 }
 
-TEST_F(LibRootPageTest, EmptySlotsAreNotInUseAndNotComparedForDuplicates) {
-    ConfigArgs args(2, libRoot, "", "", 0, 0);
-    const int result = ConfigSet(args, [&](robot::Robot& r) {
-        HWND sheet = r.WaitForSheet();
-        HWND page = r.CurrentPage(sheet);
-        EXPECT_EQ("", r.Text(page, kAliasEdit[1])) << "no default alias for an empty slot";
-        r.PressOk(sheet);
-        r.WaitCallReturned();
-    });
-    EXPECT_EQ(1, result);
-    EXPECT_EQ("", IniValue(settingsIni, "Folder", "LinkFolder2"));
-    EXPECT_EQ("", IniValue(settingsIni, "Folder", "LinkName3"));
-}
-
 TEST_F(LibRootPageTest, OnlyAChangedOtherSlotIsCheckedForNesting) {
     // The settings INI still names a folder below LibRoot2 as root 3; the
     // page's slot 3 is empty, so the commit clears that entry again.
@@ -365,22 +351,6 @@ TEST_F(LibRootPageTest, CancelAfterLeavingTheTabHandsBackTheStartingPaths) {
     EXPECT_EQ(settingsBefore, ReadFileBytes(settingsIni));
 }
 
-TEST_F(LibRootPageTest, LetterCaseOfAKnownRootIsNoNewRoot) {
-    std::string upper = libRoot;
-    for (char& ch : upper) ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
-    ConfigArgs args(2, libRoot, "", "", 0, 0);
-    ConfigSet(args, [&](robot::Robot& r) {
-        HWND sheet = r.WaitForSheet();
-        HWND page = r.CurrentPage(sheet);
-        r.SetText(page, kPathEdit[0], upper);
-        const int windowsBefore = r.TopLevelWindowsCreated();
-        r.PressApply(sheet);
-        EXPECT_EQ(windowsBefore, r.TopLevelWindowsCreated()) << "no message";
-        r.PressCancel(sheet);
-    });
-    EXPECT_EQ(upper, IniValue(settingsIni, "Folder", "LinkFolder1"));
-}
-
 // ---- Browse... ----------------------------------------------------------------
 
 TEST_F(LibRootPageTest, BrowseOpensAtTheEditsFolderAndFillsTheEdit) {
@@ -460,53 +430,6 @@ TEST_F(LibRootPageTest, SingleRootRejectionsFocusTheEditWithoutSelecting) {
         EXPECT_EQ(0, result);
     }
     EXPECT_TRUE(LogLines().empty()) << "the single-root page writes no log";
-}
-
-TEST_F(LibRootPageTest, SingleRootResultTellsWhetherPathOrFlagChanged) {
-    std::string upper = libRoot;
-    for (char& ch : upper) ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
-    const std::string exact = FolderOfLength(160);
-    struct Case {
-        const char* what;
-        std::string typed;
-        int expected;
-    };
-    const std::vector<Case> cases = {
-        {"letter case only", upper, 0},
-        {"160 bytes", exact, 1},
-        {"another folder", libRoot2, 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        ConfigArgs args(0, libRoot, "", "", 0, 1);
-        const int result = ConfigSet(args, [&](robot::Robot& r) {
-            HWND sheet = r.WaitForSheet();
-            r.SetText(r.CurrentPage(sheet), IDC_GENERAL_PATH, c.typed);
-            r.PressOk(sheet);
-            r.WaitCallReturned();
-        });
-        EXPECT_EQ(c.expected, result);
-        EXPECT_EQ(c.typed, args.rootPath1);
-        EXPECT_EQ(1, args.messageShow) << "the hidden flag passes through";
-    }
-}
-
-TEST_F(LibRootPageTest, SingleRootBrowseFillsTheEdit) {
-    ConfigArgs args(0, libRoot2, "", "", 0, 0);
-    const int result = ConfigSet(args, [&](robot::Robot& r) {
-        HWND sheet = r.WaitForSheet();
-        HWND page = r.CurrentPage(sheet);
-        r.SetText(page, IDC_GENERAL_PATH, "C:\\");
-        r.Click(page, IDC_GENERAL_BROWSE);
-        HWND browser = r.WaitForDialog(sheet);
-        r.Click(browser, IDOK);
-        r.WaitGone(browser);
-        r.WaitIdle();
-        EXPECT_EQ("C:", r.Text(page, IDC_GENERAL_PATH));
-        r.PressCancel(sheet);
-        r.WaitCallReturned();
-    });
-    EXPECT_EQ(0, result);
 }
 
 }  // namespace

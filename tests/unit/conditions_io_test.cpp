@@ -257,33 +257,6 @@ TEST_F(ConditionFiles, EmptyValueReadsAsDefault) {
     EXPECT_EQ(1, r.position);
 }
 
-TEST_F(ConditionFiles, FaxSendWithoutDatesKeepsCallersValues) {
-    WriteFileBytes(At("nD.INI"), Lines({"[FAX-TX]", "BINDER=\"Plain\""}));
-    SortCondition r = condtest::ZeroRecord();
-    r.dateType = 2;
-    r.dateWeek = 4;
-    r.faxSeq[4] = 33;
-    ReadCondition(At("nD.INI").c_str(), kFaxSend, &r);
-    EXPECT_EQ(2, r.dateType);
-    EXPECT_EQ(4, r.dateWeek);
-    EXPECT_STREQ("", r.dateTypeText);
-    EXPECT_EQ(33, r.faxSeq[4]);  // FaxSend feeds only two items
-    EXPECT_EQ(0, r.faxSeq[0]);
-    EXPECT_EQ(1, r.faxSeq[1]);
-}
-
-TEST_F(ConditionFiles, ScannerFileYieldsFaxDefaults) {
-    WriteFileBytes(At("sF.INI"), Lines({"[SCANNER]", "FAX-SEQ=\"@FAX-PORT" + kLS + "\""}));
-    SortCondition r = condtest::ZeroRecord();
-    r.faxCheck[2] = 9;
-    ReadCondition(At("sF.INI").c_str(), kScanner, &r);
-    // FAX-SEQ is looked up in FAX-RX, which a scanner file lacks.
-    EXPECT_EQ((std::vector<int32_t>{0, 1, 2, 3, 4, 5}),
-              std::vector<int32_t>(r.faxSeq, r.faxSeq + 6));
-    EXPECT_EQ(kFaxOrder, r.faxSeqText);
-    EXPECT_EQ(9, r.faxCheck[2]);  // no FAX-CHECK default for a scanner
-}
-
 // Damaged and hostile files are the fuzzer's (tools/fuzz, ctest fuzz.readers):
 // it checks every record field and guard byte after each read.
 

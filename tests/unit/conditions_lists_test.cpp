@@ -11,39 +11,6 @@ using Pieces = std::vector<std::string>;
 
 namespace {
 
-TEST(ConditionSplitList, Table) {
-    struct Case {
-        std::string text, separator;
-        Pieces expected;
-    };
-    const Case cases[] = {
-        {"a,b,", ",", {"a", "b"}},
-        {"a,,b", ",", {"a", "", "b"}},
-        {"a,b", ",", {"a", "b"}},
-        {",a", ",", {"", "a"}},
-        {",,", ",", {"", ""}},
-        {"a", ",", {}},
-        {",", ",", {}},
-        {"", ",", {}},
-        {"ab", ",", {"ab"}},
-        {"@FAX-TSI", kLS, {"@FAX-TSI"}},
-        {kLS, kLS, {}},
-        {"@A" + kLS + "@B" + kLS, kLS, {"@A", "@B"}},
-        {"@A" + kLS + kLS + "@B", kLS, {"@A", "", "@B"}},
-        {"@A,@B" + kLS, kLS, {"@A,@B"}},
-        {"x\x18"
-         "y",
-         kLS,
-         {"x\x18"
-          "y"}},  // half a separator is text
-    };
-    for (const Case& c : cases) {
-        Pieces pieces;
-        EXPECT_EQ(0, SplitList(c.text.c_str(), c.separator.c_str(), &pieces));
-        EXPECT_EQ(c.expected, pieces) << "[" << c.text << "]";
-    }
-}
-
 TEST(ConditionSplitListDbcs, SeparatorOnlyAtCharacterStart) {
     SKIP_UNLESS_CP932();
     // 0x83 0x7C is one character whose trail byte is "|": no separator there.

@@ -61,44 +61,6 @@ TEST(ConditionValues, ReadTable) {
     }
 }
 
-struct WriteCase {
-    ValueConverter convert;
-    int32_t value;
-    const char* expected;
-};
-
-TEST(ConditionValues, WriteTable) {
-    const WriteCase cases[] = {
-        {ConvertUseFlag, 1, "@ON"},
-        {ConvertUseFlag, 0, "@OFF"},
-        {ConvertUseFlag, -5, "@ON"},
-        {ConvertPosition, 0, "@FRONT"},
-        {ConvertPosition, 1, "@BACK"},
-        {ConvertPosition, 9, "@BACK"},
-        {ConvertDateType, 0, "@DATE-YMD"},
-        {ConvertDateType, 1, "@DATE-YM"},
-        {ConvertDateType, 2, "@DATE-YMW"},
-        {ConvertDateType, 3, "@DATE-YMD"},
-        {ConvertDateType, -1, "@DATE-YMD"},
-        {ConvertDateWeek, 0, "@DATE-YMW-SUN"},
-        {ConvertDateWeek, 1, "@DATE-YMW-MON"},
-        {ConvertDateWeek, 6, "@DATE-YMW-SAT"},
-        {ConvertDateWeek, 7, "@DATE-YMW-SUN"},
-        {ConvertDateWeek, -1, "@DATE-YMW-SUN"},
-    };
-    for (const WriteCase& c : cases) {
-        char text[20] = "previous";
-        int32_t value = c.value;
-        EXPECT_EQ(1, c.convert(ToFile, &value, text, sizeof text));
-        EXPECT_STREQ(c.expected, text) << c.value;
-        // What was written reads back as the canonical value.
-        int32_t back = 99;
-        c.convert(ToRecord, &back, text, sizeof text);
-        c.convert(ToFile, &back, text, sizeof text);
-        EXPECT_STREQ(c.expected, text);
-    }
-}
-
 // --- Layer names ---------------------------------------------------------------
 
 enum LayerId { kBinderLayer, kIndexLayer, kTagLayer };
@@ -316,50 +278,6 @@ TEST(ConditionFaxSelection, ReadAndWrite) {
     copy[0] = 7;
     EXPECT_EQ(0, ConvertFaxSelection(ToRecord, copy, positions, empty, sizeof empty));
     EXPECT_EQ(7, copy[0]);
-}
-
-TEST(ConditionSendLists, OrderAndSelection) {
-    struct Case {
-        std::vector<std::string> tokens;
-        int32_t first, second;
-    };
-    const Case cases[] = {
-        {{"@TX-USER", "@TX-SECTION"}, 0, 1},
-        {{"@TX-SECTION", "@TX-USER"}, 1, 0},
-        {{"@TX-SECTION"}, 1, 0},
-        {{"@TX-OTHER"}, 1, 0},
-        {{"@TX-USER", "@TX-USER"}, 1, 2},
-        {{"@TX-SECTION", "@TX-USER", "@TX-USER"}, 1, 0},
-    };
-    testsupport::SetEnv("VORDA_STYLE", "1");  // no style branch for FAX send
-    for (const Case& c : cases) {
-        int32_t positions[6] = {8, 8, 8, 8, 8, 8};
-        std::string text = Join(c.tokens);
-        EXPECT_EQ(1, ConvertSendOrder(ToRecord, positions, &text[0], text.size() + 1));
-        EXPECT_EQ(c.first, positions[0]) << text;
-        EXPECT_EQ(c.second, positions[1]) << text;
-        EXPECT_EQ(8, positions[2]) << "only two items";
-    }
-    testsupport::SetEnv("VORDA_STYLE", nullptr);
-
-    int32_t positions[2] = {1, 0};
-    char text[kFaxListTextSize] = "";
-    ConvertSendOrder(ToFile, positions, text, sizeof text);
-    EXPECT_EQ(Join({"@TX-SECTION", "@TX-USER"}), text);
-
-    int32_t selection[2] = {1, 1};
-    text[0] = '\0';
-    ConvertSendSelection(ToFile, selection, positions, text, sizeof text);
-    EXPECT_EQ(Join({"@TX-SECTION", "@TX-USER"}), text);
-    selection[0] = selection[1] = 0;
-    text[0] = '\0';
-    ConvertSendSelection(ToFile, selection, positions, text, sizeof text);
-    EXPECT_EQ(kLS, text);
-
-    std::string stored = Join({"@TX-SECTION", "@FAX-TSI"});
-    ConvertSendSelection(ToRecord, selection, positions, &stored[0], stored.size() + 1);
-    EXPECT_EQ(0, selection[0]);
-    EXPECT_EQ(1, selection[1]);
 }
 
 }  // namespace

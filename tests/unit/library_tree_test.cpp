@@ -80,21 +80,6 @@ TEST_F(LibraryTree, NameListTable) {
     }
 }
 
-TEST_F(LibraryTree, MissingFileOrKeyEmptiesTheBoxAndNoPathLeavesIt) {
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("stale"));
-    std::vector<int32_t> numbers;
-    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, (dir / "missing.ini").c_str(), &numbers));
-    EXPECT_TRUE(ComboRows().empty());
-    WriteFileBytes(dir / "other.ini", "[BinderInfo]\r\nNameList=A,B\r\n");
-    EXPECT_EQ(1, FillComboFromNameList(parent, kComboId, (dir / "other.ini").c_str(), &numbers));
-    EXPECT_TRUE(ComboRows().empty());
-    // No path at all: the box is left alone.
-    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("kept"));
-    EXPECT_EQ(0, FillComboFromNameList(parent, kComboId, nullptr, &numbers));
-    EXPECT_EQ(0, FillComboFromNameList(parent, kComboId, "", &numbers));
-    EXPECT_EQ(Rows{"kept"}, ComboRows());
-}
-
 class LibraryTreeBinders : public LibraryTree {
 protected:
     void SetUp() override {

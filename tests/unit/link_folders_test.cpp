@@ -143,61 +143,6 @@ TEST_F(LinkFolders, MovingAwayFromNetworkRootRemovesOwnLockMarkerAndRecordsTheCh
     EXPECT_EQ(newRoot, ReadIni(ini_, "Folder", "CurrentFolder"));
 }
 
-TEST_F(LinkFolders, ChangeFlagWithoutUserNumberStillRecordsTheChange) {
-    const std::string oldRoot = dir_ / "Net";
-    MakeFolder(oldRoot + "\\Rslt");
-    WriteFileBytes(oldRoot + "\\Rslt\\ListData-1.Locked", "");
-    const std::string oldPath = NetworkPath(oldRoot);
-
-    EXPECT_NE(0, SetLinkPath("C:\\Elsewhere", 2, 1, 1, oldPath.c_str()));
-    EXPECT_TRUE(FileExists(oldRoot + "\\Rslt\\ListData-1.Locked"));
-    EXPECT_EQ("1", ReadIni(changeInfo_, "Folder", "ChangeFolderFlag2"));
-    EXPECT_EQ("<missing>", ReadIni(ini_, "Folder", "CurrentFolder"));
-}
-
-TEST_F(LinkFolders, NoChangeFlagLeavesChangeInfoAlone) {
-    const std::string oldRoot = dir_ / "Net";
-    MakeFolder(oldRoot + "\\Rslt");
-    WriteFileBytes(oldRoot + "\\Rslt\\ListData3.Locked", "");
-    WriteFileBytes(changeInfo_, "[Folder]\r\nUsrNumber3=3\r\n");
-
-    EXPECT_NE(0, SetLinkPath("C:\\Elsewhere", 3, 1, 0, NetworkPath(oldRoot).c_str()));
-    EXPECT_TRUE(FileExists(oldRoot + "\\Rslt\\ListData3.Locked"));
-    EXPECT_EQ("<missing>", ReadIni(changeInfo_, "Folder", "ChangeFolderFlag3"));
-}
-
-TEST_F(LinkFolders, EnsureCertFolderResults) {
-    const std::string root = dir_ / "Root";
-    const std::string withCert = dir_ / "HasCert";
-    const std::string plainFile = dir_ / "file.txt";
-    MakeFolder(root);
-    MakeFolder(withCert + "\\CERT");
-    WriteFileBytes(plainFile, "not a folder");
-
-    struct Case {
-        std::string root;
-        int expected;
-        bool certAfter;
-        const char* what;
-    };
-    const std::vector<Case> cases = {
-        {"", 0, false, "empty root"},
-        {dir_ / "Missing", 1, false, "missing root"},
-        {root, 0, true, "CERT created"},
-        {withCert, 0, true, "CERT already there"},
-        {plainFile, 2, false, "root is a file: CERT cannot be created"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.expected, EnsureCertFolder(c.root.c_str())) << c.what;
-        if (!c.root.empty()) {
-            const DWORD attributes = GetFileAttributesA((c.root + "\\CERT").c_str());
-            EXPECT_EQ(c.certAfter, attributes != INVALID_FILE_ATTRIBUTES &&
-                                       (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-                << c.what;
-        }
-    }
-}
-
 // Runs again under code page 932, where 0x83 0x5C is one character.
 TEST(AppPathDbcs, StripLastPathComponentSkipsTrailByteBackslash) {
     const bool dbcs = GetACP() == 932;
