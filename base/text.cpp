@@ -54,6 +54,18 @@ int SameTextNoCase(const char* a, const char* b) {
     }
 }
 
+std::string FoldedText(const char* text) {
+    std::string folded;
+    if (text == nullptr) return folded;
+    for (size_t step = CharLength(text); step != 0; text += step, step = CharLength(text)) {
+        if (step == 2)
+            folded.append(text, 2);
+        else
+            folded += static_cast<char>(LowerByte(static_cast<unsigned char>(text[0])));
+    }
+    return folded;
+}
+
 int StartsWith(const char* text, const char* prefix) {
     return std::strncmp(text, prefix, std::strlen(prefix)) == 0;
 }

@@ -5,6 +5,7 @@
 // behind.
 #pragma once
 #include <cstddef>
+#include <string>
 
 // Copies src into dst (capacity bytes including the NUL), cut to at most
 // capacity-1 bytes and never in the middle of a double-byte character.
@@ -16,6 +17,11 @@ size_t CopyText(char* dst, size_t capacity, const char* src);
 // double-byte characters must match byte for byte, so a trail byte is never
 // case-folded.
 int SameTextNoCase(const char* a, const char* b);
+
+// text folded to lower case as SameTextNoCase folds it: two texts are the
+// same without regard to case exactly when their folded forms are equal, so
+// the folded form can key a set or map.
+std::string FoldedText(const char* text);
 
 // 1 when text begins with prefix, compared exactly.
 int StartsWith(const char* text, const char* prefix);

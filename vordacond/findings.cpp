@@ -144,10 +144,22 @@ std::string ListedChild(const std::string& folder, const char* name) {
     return child;
 }
 
+namespace {
+
+// ListedChild, each folder and name read once a run.
+std::string KnownChild(const std::string& folder, const char* name, TreeNames* tree) {
+    const std::string key = folder + "\n" + name;
+    const auto known = tree->children.find(key);
+    if (known != tree->children.end()) return known->second;
+    return tree->children[key] = ListedChild(folder, name);
+}
+
+}  // namespace
+
 void CheckAgainstTree(const std::string& libRoot, const std::string& file,
-                      const SortCondition& record, FindingList* out) {
+                      const SortCondition& record, TreeNames* tree, FindingList* out) {
     if (record.libraryUse != 1) return;
-    const std::string library = ListedChild(libRoot, record.libraryText);
+    const std::string library = KnownChild(libRoot, record.libraryText, tree);
     if (library.empty()) {
         out->Add(kWarning, file, "LIBRARY",
                  "library " + Quoted(record.libraryText) + " is not in the LibRoot folder " +
@@ -155,7 +167,7 @@ void CheckAgainstTree(const std::string& libRoot, const std::string& file,
         return;
     }
     if (record.cabinetUse != 1) return;
-    const std::string cabinet = ListedChild(libRoot + "\\" + library, record.cabinetText);
+    const std::string cabinet = KnownChild(libRoot + "\\" + library, record.cabinetText, tree);
     if (cabinet.empty()) {
         out->Add(kWarning, file, "CABINET",
                  "cabinet " + Quoted(record.cabinetText) + " is not in library " +
@@ -163,12 +175,19 @@ void CheckAgainstTree(const std::string& libRoot, const std::string& file,
         return;
     }
     if (record.binderUse != 1 || record.binderMode != kFixedName) return;
-    EntryArray binders;
-    ReadBinderEntries(libRoot.c_str(), library.c_str(), cabinet.c_str(), &binders);
+    const std::string cabinetKey = library + "\\" + cabinet;
+    auto shown = tree->binders.find(cabinetKey);
+    if (shown == tree->binders.end()) {
+        EntryArray binders;
+        ReadBinderEntries(libRoot.c_str(), library.c_str(), cabinet.c_str(), &binders);
+        std::vector<std::string> texts;
+        for (const ListEntry& entry : binders) texts.push_back(EntryShownText(entry));
+        ReleaseEntries(&binders);
+        shown = tree->binders.emplace(cabinetKey, texts).first;
+    }
     bool listed = false;
-    for (const ListEntry& entry : binders)
-        if (SameTextNoCase(EntryShownText(entry).c_str(), record.binderText)) listed = true;
-    ReleaseEntries(&binders);
+    for (const std::string& text : shown->second)
+        if (SameTextNoCase(text.c_str(), record.binderText)) listed = true;
     if (!listed) {
         out->Add(kWarning, file, "BINDER",
                  "binder " + Quoted(record.binderText) + " is not in cabinet " +

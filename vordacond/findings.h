@@ -2,6 +2,8 @@
 // field and the message. Where the options sheet would refuse the same
 // thing, the message is the sheet's own string-table text.
 #pragma once
+
+#include <map>
 #include <string>
 #include <vector>
 
@@ -53,11 +55,19 @@ bool CheckCondition(const std::string& file, const std::string& name, bool isTem
 // list does not hold the name.
 std::string ListedChild(const std::string& folder, const char* name);
 
+// What CheckAgainstTree has read of one LibRoot tree during a run, so that
+// thousands of conditions naming the same libraries, cabinets and binders
+// read each folder.ini once.
+struct TreeNames {
+    std::map<std::string, std::string> children;              // folder + "\n" + name
+    std::map<std::string, std::vector<std::string>> binders;  // library + "\\" + cabinet
+};
+
 // Warnings for the used library and cabinet names and a fixed binder name of
 // record that the tree of libRoot does not list: documents would be filed
-// into a new folder.
+// into a new folder. tree holds what earlier calls for the same libRoot read.
 void CheckAgainstTree(const std::string& libRoot, const std::string& file,
-                      const SortCondition& record, FindingList* out);
+                      const SortCondition& record, TreeNames* tree, FindingList* out);
 
 // The settings INI as VordaCommon names it; false, with an error finding,
 // when it cannot be named or does not exist.

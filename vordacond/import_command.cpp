@@ -4,6 +4,8 @@
 // swapped in, one rename each, followed by DIVSET.ini in one write.
 #include <windows.h>
 
+#include <set>
+
 #include "base/ini_writer.h"
 #include "base/paths.h"
 #include "base/temp_files.h"
@@ -82,6 +84,10 @@ void CheckListedFiles(const std::string& from, const std::string& folder, const 
 
 // Condition files in the export folder that the manifest does not list.
 void CheckUnlisted(const std::string& from, const Manifest& manifest, FindingList* out) {
+    // One lookup per file found, not a pass over the manifest.
+    std::set<std::string> listed;
+    for (const ExportedFile& file : manifest.files)
+        listed.insert(FoldedText((from + "\\" + file.fileName).c_str()));
     for (int kind = 0; kind < 3; ++kind) {
         std::vector<std::string> names;
         bool present[3] = {false, false, false};
@@ -89,11 +95,7 @@ void CheckUnlisted(const std::string& from, const Manifest& manifest, FindingLis
         for (size_t i = 0; i < names.size(); ++i) {
             if (i < 3 && !present[i]) continue;
             const std::string path = ConditionFilePath(kind, from, names[i]);
-            bool listed = false;
-            for (const ExportedFile& file : manifest.files)
-                if (SameTextNoCase((from + "\\" + file.fileName).c_str(), path.c_str()))
-                    listed = true;
-            if (!listed)
+            if (listed.count(FoldedText(path.c_str())) == 0)
                 out->Add(
                     kError, path, "",
                     std::string("not listed in ") + kManifestName + ": not part of the export");

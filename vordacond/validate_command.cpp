@@ -50,6 +50,7 @@ int RunValidate(const Arguments& args, const std::string& folder) {
 
     const bool divsetReadable = wanted.empty() && CheckDivsetFile(folder, &findings);
     bool matched = false;
+    TreeNames tree;
     for (int kind = FirstKind(args); kind <= LastKind(args); ++kind) {
         const std::vector<ConditionEntry> entries = ListCatalogue(kind, folder);
         for (const ConditionEntry& e : entries) {
@@ -70,7 +71,7 @@ int RunValidate(const Arguments& args, const std::string& folder) {
                 CheckCondition(e.path, e.name, e.isTemplate, e.hasFile, kind, record, &findings);
             // Templates name a default library; they matter only in force.
             if (whole && !libRoot.empty() && (!e.isTemplate || e.inForce))
-                CheckAgainstTree(libRoot, e.path, record, &findings);
+                CheckAgainstTree(libRoot, e.path, record, &tree, &findings);
         }
         if (divsetReadable) {
             CheckRecordedPath(kind, folder, &findings);
