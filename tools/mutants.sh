@@ -76,8 +76,8 @@ jq -r '
     | (.command | map(test("vorda_[a-z]+_tests\\.exe$")) | index(true)) as $exe
     | select($exe != null)
     | [(.command[$exe] | capture("(?<p>vorda_[a-z]+_tests)").p),
-       (.properties[] | select(.name == "WORKING_DIRECTORY") | .value),
-       ([.properties[] | select(.name == "ENVIRONMENT") | .value[]] | join(" ")),
+       ((.properties // []) | map(select(.name == "WORKING_DIRECTORY") | .value) | first // ""),
+       ([(.properties // [])[] | select(.name == "ENVIRONMENT") | .value[]] | join(" ")),
        (.command[0:$exe + 1] | join("\u001f"))] | @tsv' "$scratch/tests.json" |
     sort -u -t$'\t' -k1,1 >"$scratch/programs.tsv"
 

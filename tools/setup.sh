@@ -10,7 +10,7 @@ build=$(realpath -m "${1:-$root/build}")
 # wine32:i386 runs the 32-bit build beside the 64-bit one in the same prefix.
 # fonts-ipafont-gothic: the Japanese interface's dialog font and pictures.
 packages=(cmake mingw-w64 wine wine64 wine32:i386 fonts-wine fonts-ipafont-gothic xvfb xdotool
-    imagemagick googletest locales clang-format)
+    imagemagick googletest locales clang-format jq)
 missing=()
 sudo_cmd=""
 [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"

@@ -723,31 +723,5 @@ TEST_F(ConditionPageTest, DeleteAsksAndMovesOn) {
     }
 }
 
-TEST_F(ConditionPageTest, PreviewShowsTheTemplatesPicture) {
-    for (const Page* p : kPages) {
-        for (int t = 0; t < 3; ++t) {
-            SCOPED_TRACE(p->templates[t]);
-            Open([&](robot::Robot& r, HWND sheet) {
-                r.SelectTab(sheet, p->tab);
-                HWND page = r.Page(sheet, p->tab);
-                r.SelectRow(page, p->condition, t);
-                r.Click(page, p->preview);
-                HWND preview = r.WaitForWindowTitled(std::string("Preview-") + p->templates[t]);
-                BITMAP picture = {};
-                r.RunOnUiThread([&] {
-                    HGDIOBJ shown = reinterpret_cast<HGDIOBJ>(SendDlgItemMessageA(
-                        preview, IDC_PREVIEW_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0));
-                    GetObjectA(shown, sizeof picture, &picture);
-                });
-                EXPECT_EQ(517, picture.bmWidth);
-                EXPECT_EQ(345, picture.bmHeight);
-                r.Click(preview, IDOK);
-                r.WaitGone(preview);
-                r.PressCancel(sheet);
-            });
-        }
-    }
-}
-
 }  // namespace
 }  // namespace uitest

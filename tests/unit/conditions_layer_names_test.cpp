@@ -121,7 +121,9 @@ TEST(LayerNames, Table) {
         ExpandLayerNames(r, Sample(c.date), c.style, names);
         EXPECT_EQ(c.expected, JoinLayerNames(r, names)) << c.name;
         for (int layer = 0; layer < kLayerCount; ++layer) {
-            if (*uses[layer] == 0) EXPECT_EQ("", names[layer]) << c.name << " layer " << layer;
+            if (*uses[layer] == 0) {
+                EXPECT_EQ("", names[layer]) << c.name << " layer " << layer;
+            }
         }
     }
 }
