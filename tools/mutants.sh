@@ -12,8 +12,9 @@
 # in the order unit, tool, UI (the fast ones first): the unit and the tool
 # tests first in one process each, a failure then confirmed by ctest running
 # that test alone; the UI tests through ctest, each in its own process. The
-# reruns under code page 932, the fuzzer and the memory program are left out:
-# they repeat cases or check crashes and memory, not behaviour. The scratch
+# reruns under code page 932, the fuzzer, the memory program and the trial of
+# the writers are left out: they repeat cases or check crashes, memory and
+# whole files, not behaviour. The scratch
 # tree (build/mutants-scratch) is removed when the script ends; its compiles
 # come from the compiler cache on the next run.
 set -euo pipefail
@@ -68,12 +69,12 @@ wine cmd /c exit >/dev/null 2>&1 || true
 # program (folder, environment, command), from ctest's own listing.
 (cd "$obj" && ctest --show-only=json-v1) >"$scratch/tests.json"
 jq -r '
-    .tests[] | select(.name | test("^(cp932|fuzz|memory)\\.") | not)
-    | [(.command[] | select(test("vorda_[a-z]+_tests")) | capture("(?<p>vorda_[a-z]+_tests)").p),
+    .tests[] | select(.name | test("^(cp932|fuzz|memory|trial)\\.") | not)
+    | [((.command // [])[] | select(test("vorda_[a-z]+_tests")) | capture("(?<p>vorda_[a-z]+_tests)").p),
        .name] | @tsv' "$scratch/tests.json" >"$scratch/tests.tsv"
 jq -r '
-    .tests[] | select(.name | test("^(cp932|fuzz|memory)\\.") | not)
-    | (.command | map(test("vorda_[a-z]+_tests\\.exe$")) | index(true)) as $exe
+    .tests[] | select(.name | test("^(cp932|fuzz|memory|trial)\\.") | not)
+    | ((.command // []) | map(test("vorda_[a-z]+_tests\\.exe$")) | index(true)) as $exe
     | select($exe != null)
     | [(.command[$exe] | capture("(?<p>vorda_[a-z]+_tests)").p),
        ((.properties // []) | map(select(.name == "WORKING_DIRECTORY") | .value) | first // ""),
