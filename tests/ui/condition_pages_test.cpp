@@ -246,6 +246,12 @@ TEST_F(ConditionPageTest, EditsMarkThePageModifiedUnlessTheyRestoreTheStoredValu
              r.Click(page, kFaxReceive.up);
          },
          false},
+        {"Down on the last row",
+         [](robot::Robot& r, HWND page) {
+             r.ListSelectRow(page, kFaxReceive.info, 5);
+             r.Click(page, kFaxReceive.down);
+         },
+         false},
         {"the week format", [](robot::Robot& r, HWND page) { r.Click(page, kFaxReceive.ymw); },
          true},
         {"sort position Next", [](robot::Robot& r, HWND page) { r.Click(page, kFaxReceive.next); },

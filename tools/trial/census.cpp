@@ -79,6 +79,14 @@ bool LooksLikeCondition(const std::string& fileName) {
            EndsWith(name, ".ini");
 }
 
+namespace {
+
+void NoteOther(const std::string& path, Census* census) {
+    if (census->other++ == 0) census->firstOther = path;
+}
+
+}  // namespace
+
 Census Sort(const Snapshot& before, const Snapshot& after, const Snapshot& now,
             const std::string& appFolder) {
     std::map<std::string, int> paths;
@@ -95,7 +103,7 @@ Census Sort(const Snapshot& before, const Snapshot& after, const Snapshot& now,
             const bool visible =
                 Lower(Folder(path)) == Lower(appFolder) && LooksLikeCondition(FileName(path));
             if (visible) ++census.visible;
-            if (!visible && !IsModuleTemporary(FileName(path))) ++census.other;
+            if (!visible && !IsModuleTemporary(FileName(path))) NoteOther(path, &census);
             continue;
         }
         if (Same(o, n) && Same(c, o)) continue;  // a file this writer does not change
@@ -106,7 +114,7 @@ Census Sort(const Snapshot& before, const Snapshot& after, const Snapshot& now,
         else if (c == nullptr)
             ++census.missing;
         else
-            ++census.other;
+            NoteOther(path, &census);
     }
     return census;
 }

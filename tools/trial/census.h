@@ -32,8 +32,9 @@ struct Census {
     int fresh = 0;  // new
     int missing = 0;
     int other = 0;
-    int leftOver = 0;  // files neither state holds
-    int visible = 0;   // of those, the ones the catalogue lists
+    int leftOver = 0;        // files neither state holds
+    int visible = 0;         // of those, the ones the catalogue lists
+    std::string firstOther;  // the path of the first file sorted other
 };
 
 // Sorts now against before and after. A file that both states hold with the

@@ -145,7 +145,8 @@ public:
                 std::fprintf(stderr, "trial: %s did not start\n", writer.name);
                 return false;
             }
-            WaitUntil(start + moment(random_));
+            const double killedAt = moment(random_);
+            WaitUntil(start + killedAt);
             if (WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0)
                 ++row->ended;
             else
@@ -157,6 +158,11 @@ public:
             row->census.fresh += c.fresh;
             row->census.missing += c.missing;
             row->census.other += c.other;
+            // Each file sorted other is a fault; its name and the kill's
+            // moment tell where to look.
+            if (c.other > 0)
+                std::fprintf(stderr, "trial: %s, kill %d at %.1f ms: %s is neither old nor new\n",
+                             writer.name, k + 1, killedAt, c.firstOther.c_str());
             row->census.leftOver += c.leftOver;
             row->census.visible += c.visible;
         }

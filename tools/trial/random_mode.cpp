@@ -151,6 +151,15 @@ std::string ShowField(const std::vector<std::string>& lines, const std::string& 
     return std::string();
 }
 
+// A layer name as the page stores it: without leading and trailing blanks,
+// tabs and line breaks.
+std::string Trimmed(const std::string& text) {
+    const char* const space = " \t\r\n";
+    const size_t first = text.find_first_not_of(space);
+    if (first == std::string::npos) return std::string();
+    return text.substr(first, text.find_last_not_of(space) - first + 1);
+}
+
 // Compares what show prints of a condition with what its page showed; ""
 // when they agree, else the first difference.
 std::string CompareShow(const std::string& output, const PageView& view) {
@@ -169,7 +178,7 @@ std::string CompareShow(const std::string& output, const PageView& view) {
             text.compare(text.size() - choice.size(), choice.size(), choice) == 0)
             text.resize(text.size() - choice.size());
         if (on != view.on[l]) return std::string(kLayers[l]) + " on/off";
-        if (on && text != view.text[l])
+        if (on && text != Trimmed(view.text[l]))
             return std::string(kLayers[l]) + " \"" + text + "\", the page showed \"" +
                    view.text[l] + "\"";
     }
