@@ -86,6 +86,16 @@ int MakeTempPath(const char* folder, char* out) {
     return 0;
 }
 
+int CanCreateTempIn(const char* folder) {
+    char probe[MAX_PATH];
+    if (folder == nullptr || !MakeTempPath(folder, probe)) return 0;
+    HANDLE file = CreateFileA(probe, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 0;
+    CloseHandle(file);
+    return 1;
+}
+
 void RemoveLeftoverTemps(const char* folder) {
     char pattern[MAX_PATH];
     const int length =

@@ -23,6 +23,11 @@ unsigned long ProcessStartStamp(HANDLE process);
 // earlier call gave. Returns 1, or 0 (out empty) when it would not fit.
 int MakeTempPath(const char* folder, char* out);
 
+// Whether a file can be created in folder: creates a temporary there, which
+// goes when its handle is closed (also when the process is ended before it
+// closes it). Returns 1 or 0.
+int CanCreateTempIn(const char* folder);
+
 // Deletes every temporary in folder whose writer has ended. Names of another
 // form are left alone.
 void RemoveLeftoverTemps(const char* folder);

@@ -86,7 +86,7 @@ int RunExport(const Arguments& args, const std::string& folder) {
         PrintError(std::string("VordaCond: the export folder ") + out + " does not exist");
         return kExitFindings;
     }
-    if (!CanCreateFileIn(out)) {
+    if (!CanCreateTempIn(out)) {
         PrintError(std::string("VordaCond: cannot write into the export folder ") + out);
         return kExitFindings;
     }

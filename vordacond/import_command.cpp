@@ -200,7 +200,7 @@ int RunImport(const Arguments& args, const std::string& folder) {
     CheckListedFiles(from, folder, manifest, args.replace, &incoming, &findings);
     CheckUnlisted(from, manifest, &findings);
     CheckInForce(from, folder, manifest, incoming, &findings);
-    if (findings.errors() == 0 && !CanCreateFileIn(folder.c_str()))
+    if (findings.errors() == 0 && !CanCreateTempIn(folder.c_str()))
         findings.Add(kError, folder, "", "cannot write into the application folder");
 
     JsonWriter json;

@@ -122,6 +122,8 @@ TEST_F(VordaCondTest, ValidateFindsEachKindOfProblemOnce) {
                                           "SCANNER_USE", "BINDER", "@OFF"));
     WriteCondition("sSame.INI", With(With(scanner, "SCANNER", "BINDER", "@BUTTON"), "SCANNER",
                                      "INDEX", "@BUTTON"));
+    WriteCondition("sSameNote.INI",
+                   With(With(scanner, "SCANNER", "TAG", "@DATE-YM"), "SCANNER_USE", "TAG", "@ON"));
     WriteCondition("sNewLibrary.INI", With(scanner, "SCANNER", "LIBRARY", "Nowhere"));
     WriteCondition("sNewBinder.INI", With(scanner, "SCANNER", "BINDER", "March"));
     // Slot 2 inside the WorkArea; slot 3 below slot 1 (so each is nested in
@@ -145,6 +147,7 @@ TEST_F(VordaCondTest, ValidateFindsEachKindOfProblemOnce) {
         "error: " + a + "sSlash.INI: LIBRARY: Library name or cabinet name can not contain any of the following characters: \\ / : , ; * ? < > . | \" !",
         "error: " + a + "sTemporary.INI: BINDER: Binder can not be named as \"Temporary Binder\".",
         "error: " + a + "sSame.INI: INDEX: In classification condition, unable to select the same related information.  Try again.",
+        "error: " + a + "sSameNote.INI: TAG: In classification condition, unable to select the same related information.  Try again.",
         "warning: " + a + "sNewLibrary.INI: LIBRARY: library \"Nowhere\" is not in the LibRoot folder " + libRoot + ": documents would be filed into a new library",
         "warning: " + a + "sNewBinder.INI: BINDER: binder \"March\" is not in cabinet \"2026\": documents would be filed into a new binder",
         "error: " + settingsIni + ": LinkFolder1: A previously specified LibRoot folder was found in the upper or lower level of the specified folder. The previous data may be corrupted if a LibRoot folder is specified in this directory. Try again and specify an available directory.",
@@ -159,7 +162,7 @@ TEST_F(VordaCondTest, ValidateFindsEachKindOfProblemOnce) {
     EXPECT_EQ(1u, run.exitCode);
     std::vector<std::string> lines = Lines(run.output);
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ("15 error(s), 2 warning(s)", lines.back());
+    EXPECT_EQ("16 error(s), 2 warning(s)", lines.back());
     lines.pop_back();
     for (const std::string& line : expected) {
         EXPECT_EQ(1, std::count(lines.begin(), lines.end(), line)) << line << "\n" << run.output;

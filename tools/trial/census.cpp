@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <map>
+
 #include "tests/support/test_support.h"
 
 namespace trial {
@@ -55,6 +57,81 @@ std::string Folder(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
+// An INI file's values by section and key (both in lower case); false when
+// a line is neither a section, a key or empty: a cut inside a line.
+typedef std::map<std::string, std::map<std::string, std::string>> IniValues;
+bool ParseIni(const std::string& bytes, IniValues* out) {
+    std::string section;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find("\r\n", start);
+        if (end == std::string::npos) return false;  // a last line without its end
+        const std::string line = bytes.substr(start, end - start);
+        start = end + 2;
+        if (line.empty()) continue;
+        if (line.front() == '[') {
+            if (line.back() != ']') return false;
+            section = Lower(line.substr(1, line.size() - 2));
+            (*out)[section];
+            continue;
+        }
+        const size_t equals = line.find('=');
+        if (equals == std::string::npos) return false;
+        (*out)[section][Lower(line.substr(0, equals))] = line.substr(equals + 1);
+    }
+    return true;
+}
+
+const std::string* Value(const IniValues& ini, const std::string& section, const std::string& key) {
+    const auto s = ini.find(section);
+    if (s == ini.end()) return nullptr;
+    const auto k = s->second.find(key);
+    return k == s->second.end() ? nullptr : &k->second;
+}
+
+// Which side a key of now holds: 1 old, 2 new, 3 both (they agree), 0
+// neither.
+int Side(const IniValues& o, const IniValues& n, const IniValues& c, const std::string& section,
+         const std::string& key) {
+    const std::string* now = Value(c, section, key);
+    return (Same(now, Value(o, section, key)) ? 1 : 0) |
+           (Same(now, Value(n, section, key)) ? 2 : 0);
+}
+
+// The keys of DIVSET.ini that one kind's record writes together.
+const char* const kDivsetKinds[3][3] = {{"scan", "scanner", "scanner_use"},
+                                        {"fax", "fax-rx", "fax-rx_use"},
+                                        {"sndfax", "fax-tx", "fax-tx_use"}};
+
+bool IsBetween(const std::string& path, const std::string& o, const std::string& n,
+               const std::string& c) {
+    const std::string name = Lower(FileName(path));
+    const bool divset = name == "divset.ini";
+    if (!divset && name != "vorda.ini") return false;
+    IniValues old, fresh, now;
+    if (!ParseIni(o, &old) || !ParseIni(n, &fresh) || !ParseIni(c, &now)) return false;
+    IniValues keys = old;
+    for (const IniValues* ini : {&fresh, &now})
+        for (const auto& section : *ini)
+            for (const auto& key : section.second) keys[section.first][key.first];
+    for (const auto& section : keys)
+        for (const auto& key : section.second)
+            if (Side(old, fresh, now, section.first, key.first) == 0) return false;
+    if (!divset) return true;
+    for (const auto& kind : kDivsetKinds) {
+        int sides = Side(old, fresh, now, "config_ini", kind[0]);
+        for (int s = 1; s < 3; ++s)
+            for (const auto& key : keys[kind[s]])
+                sides &= Side(old, fresh, now, kind[s], key.first);
+        if (sides == 0) return false;
+    }
+    return true;
+}
+
+void NoteOther(const std::string& path, Census* census) {
+    if (census->other++ == 0) census->firstOther = path;
+}
+
 }  // namespace
 
 Snapshot TakeSnapshot(const std::string& folder, bool recursive) {
@@ -78,14 +155,6 @@ bool LooksLikeCondition(const std::string& fileName) {
     return name.size() > 4 && (name[0] == 's' || name[0] == 'f' || name[0] == 'n') &&
            EndsWith(name, ".ini");
 }
-
-namespace {
-
-void NoteOther(const std::string& path, Census* census) {
-    if (census->other++ == 0) census->firstOther = path;
-}
-
-}  // namespace
 
 Census Sort(const Snapshot& before, const Snapshot& after, const Snapshot& now,
             const std::string& appFolder) {
@@ -113,6 +182,8 @@ Census Sort(const Snapshot& before, const Snapshot& after, const Snapshot& now,
             ++census.fresh;
         else if (c == nullptr)
             ++census.missing;
+        else if (o != nullptr && n != nullptr && IsBetween(path, *o, *n, *c))
+            ++census.between;
         else
             NoteOther(path, &census);
     }

@@ -1,9 +1,10 @@
 // What a writer left: every file under a folder with its bytes, and the
 // sorting of each file a writer may touch into old (as before the writer
-// ran), new (as after a run to the end), missing or other (anything else:
-// cut, mixed, empty), with the files the writer's runs never hold counted
-// apart: its temporaries, and among them those the condition catalogue
-// would list (a kind letter, any name, ".INI").
+// ran), new (as after a run to the end), between (a state a run to the end
+// passes through: see Sort), missing or other (anything else: cut, mixed,
+// empty), with the files the writer's runs never hold counted apart: its
+// temporaries, and among them those the condition catalogue would list (a
+// kind letter, any name, ".INI").
 #pragma once
 #include <map>
 #include <string>
@@ -29,7 +30,8 @@ bool LooksLikeCondition(const std::string& fileName);
 
 struct Census {
     int old = 0;
-    int fresh = 0;  // new
+    int fresh = 0;    // new
+    int between = 0;  // a whole state between old and new
     int missing = 0;
     int other = 0;
     int leftOver = 0;        // files neither state holds
@@ -38,7 +40,12 @@ struct Census {
 };
 
 // Sorts now against before and after. A file that both states hold with the
-// same bytes counts only when now differs from them. Files neither state
+// same bytes counts only when now differs from them. DIVSET.ini and the
+// settings INI are replaced whole several times in one run (once per page,
+// once per LibRoot slot and value): such a file is between when each of its
+// keys holds its old or its new value, and, in DIVSET.ini, each kind's
+// entry and its two sections all come from the same side (a kind with old
+// and new values mixed is torn, hence other). Files neither state
 // holds are leftovers; the ones that look like conditions and lie in the
 // application folder (appFolder, relative: "App") are visible too; a
 // leftover that is neither a module temporary nor such a name counts as

@@ -153,24 +153,36 @@ public:
                 TerminateProcess(process.hProcess, 99);
             WaitAndClose(&process, INFINITE);
             ++row->kills;
-            const Census c = Sort(before, after, Watched(), "App");
+            const Snapshot now = Watched();
+            const Census c = Sort(before, after, now, "App");
             row->census.old += c.old;
             row->census.fresh += c.fresh;
+            row->census.between += c.between;
             row->census.missing += c.missing;
             row->census.other += c.other;
             // Each file sorted other is a fault; its name and the kill's
             // moment tell where to look.
-            if (c.other > 0)
+            if (c.other > 0) {
                 std::fprintf(stderr, "trial: %s, kill %d at %.1f ms: %s is neither old nor new\n",
                              writer.name, k + 1, killedAt, c.firstOther.c_str());
+                for (const Snapshot* state :
+                     {&before, static_cast<const Snapshot*>(&after), &now}) {
+                    const auto file = state->find(c.firstOther);
+                    std::fprintf(stderr, "--- %s\n%s\n",
+                                 state == &before  ? "old"
+                                 : state == &after ? "new"
+                                                   : "left",
+                                 file == state->end() ? "(none)" : file->second.c_str());
+                }
+            }
             row->census.leftOver += c.leftOver;
             row->census.visible += c.visible;
         }
         row->totalMs = NowMs() - begin;
-        std::printf("%-12s %6d %6d %6d %6d %8d %6d %6d %8d %9.1f %8.0f\n", writer.name, row->kills,
-                    row->ended, row->census.old, row->census.fresh, row->census.missing,
-                    row->census.other, row->census.leftOver, row->census.visible, row->runMs,
-                    row->totalMs / 1000.0);
+        std::printf("%-12s %6d %6d %6d %6d %8d %8d %6d %6d %8d %9.1f %8.0f\n", writer.name,
+                    row->kills, row->ended, row->census.old, row->census.fresh, row->census.between,
+                    row->census.missing, row->census.other, row->census.leftOver,
+                    row->census.visible, row->runMs, row->totalMs / 1000.0);
         std::fflush(stdout);
         return true;
     }
@@ -194,8 +206,9 @@ int RunKills(const KillOptions& options) {
     Trial trial(options, layout);
     std::printf("kills per writer: %d, seed %u, build %s\n", options.kills, options.seed,
                 options.bin.c_str());
-    std::printf("%-12s %6s %6s %6s %6s %8s %6s %6s %8s %9s %8s\n", "writer", "kills", "ended",
-                "old", "new", "missing", "other", "left", "visible", "run ms", "total s");
+    std::printf("%-12s %6s %6s %6s %6s %8s %8s %6s %6s %8s %9s %8s\n", "writer", "kills", "ended",
+                "old", "new", "between", "missing", "other", "left", "visible", "run ms",
+                "total s");
     std::fflush(stdout);
     int status = 0;
     for (const std::string& name : options.writers) {
