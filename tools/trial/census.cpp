@@ -145,6 +145,11 @@ void AddSnapshot(const std::string& folder, const std::string& prefix, bool recu
     Collect(folder, prefix, recursive, out);
 }
 
+bool IsWriteProbe(const std::string& fileName) {
+    const std::string name = Lower(fileName);
+    return name.compare(0, 3, "chk") == 0 && EndsWith(name, ".tmp");
+}
+
 bool IsModuleTemporary(const std::string& fileName) {
     const std::string name = Lower(fileName);
     return name.compare(0, 3, "~ve") == 0 && EndsWith(name, ".tmp");
@@ -172,7 +177,9 @@ Census Sort(const Snapshot& before, const Snapshot& after, const Snapshot& now,
             const bool visible =
                 Lower(Folder(path)) == Lower(appFolder) && LooksLikeCondition(FileName(path));
             if (visible) ++census.visible;
-            if (!visible && !IsModuleTemporary(FileName(path))) NoteOther(path, &census);
+            const std::string name = FileName(path);
+            const bool probe = IsWriteProbe(name) && c != nullptr && c->empty();
+            if (!visible && !IsModuleTemporary(name) && !probe) NoteOther(path, &census);
             continue;
         }
         if (Same(o, n) && Same(c, o)) continue;  // a file this writer does not change

@@ -24,6 +24,10 @@ void AddSnapshot(const std::string& folder, const std::string& prefix, bool recu
 
 // The name the module gives its temporaries: "~ve" ... ".tmp".
 bool IsModuleTemporary(const std::string& fileName);
+// The name of the platform's write probe that the LibRoot checks make
+// ("Chk" and a number, ".tmp"; GetTempFileNameA then DeleteFileA): a process
+// ended between the two calls leaves it, empty.
+bool IsWriteProbe(const std::string& fileName);
 // A name of the form the catalogue lists as a condition: "s", "f" or "n",
 // anything, ".INI" (letter case ignored, as the platform's patterns do).
 bool LooksLikeCondition(const std::string& fileName);
@@ -48,8 +52,8 @@ struct Census {
 // and new values mixed is torn, hence other). Files neither state
 // holds are leftovers; the ones that look like conditions and lie in the
 // application folder (appFolder, relative: "App") are visible too; a
-// leftover that is neither a module temporary nor such a name counts as
-// other as well, since no writer should leave it.
+// leftover that is neither a module temporary, an empty write probe nor such
+// a name counts as other as well, since no writer should leave it.
 Census Sort(const Snapshot& before, const Snapshot& after, const Snapshot& now,
             const std::string& appFolder);
 

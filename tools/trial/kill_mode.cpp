@@ -69,6 +69,11 @@ public:
                 testsupport::RemoveTree(*folder);
             if (!sample::CopyTree(options_.sample + "\\App", layout_.app)) return false;
             sample::FillInPaths(layout_.run);
+            // What an ended writer may have left in the LibRoot folder goes,
+            // so that each kill counts only its own leftovers.
+            for (const std::string& left : TakeSnapshot(layout_.libRoot, false))
+                if (IsWriteProbe(left.first) || IsModuleTemporary(left.first))
+                    DeleteFileA((layout_.libRoot + "\\" + left.first).c_str());
             for (const char* file : {"folder.ini", "desktop.ini"}) {
                 const std::string from = options_.sample + "\\LibRoot\\" + file;
                 CopyFileA(from.c_str(), (layout_.libRoot + "\\" + file).c_str(), FALSE);
