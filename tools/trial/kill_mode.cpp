@@ -71,7 +71,7 @@ public:
             sample::FillInPaths(layout_.run);
             // What an ended writer may have left in the LibRoot folder goes,
             // so that each kill counts only its own leftovers.
-            for (const std::string& left : TakeSnapshot(layout_.libRoot, false))
+            for (const auto& left : TakeSnapshot(layout_.libRoot, false))
                 if (IsWriteProbe(left.first) || IsModuleTemporary(left.first))
                     DeleteFileA((layout_.libRoot + "\\" + left.first).c_str());
             for (const char* file : {"folder.ini", "desktop.ini"}) {
