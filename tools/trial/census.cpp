@@ -57,17 +57,18 @@ std::string Folder(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
-// An INI file's values by section and key (both in lower case); false when
-// a line is neither a section, a key or empty: a cut inside a line.
+// An INI file's values by section and key (both in lower case), lines ended
+// by CR LF or LF; false when a line is neither a section, a key nor empty. A
+// file cut inside a line keeps a cut value, which neither side holds.
 typedef std::map<std::string, std::map<std::string, std::string>> IniValues;
 bool ParseIni(const std::string& bytes, IniValues* out) {
     std::string section;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find("\r\n", start);
-        if (end == std::string::npos) return false;  // a last line without its end
-        const std::string line = bytes.substr(start, end - start);
-        start = end + 2;
+    for (size_t start = 0; start < bytes.size();) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string::npos) end = bytes.size();
+        std::string line = bytes.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty()) continue;
         if (line.front() == '[') {
             if (line.back() != ']') return false;
