@@ -28,6 +28,13 @@ TempDir::~TempDir() { RemoveTree(path_); }
 
 std::string TempDir::operator/(const std::string& name) const { return path_ + "\\" + name; }
 
+std::string BesideThisProgram(const std::string& name) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    const std::string path = self;
+    return path.substr(0, path.find_last_of('\\') + 1) + name;
+}
+
 bool WriteFileBytes(const std::string& path, const std::string& bytes) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -53,6 +60,19 @@ std::string ReadFileBytes(const std::string& path) {
 
 bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::map<std::string, std::string> Snapshot(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return files;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
+        files[found.cFileName] = ReadFileBytes(folder + "\\" + found.cFileName);
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
+    return files;
 }
 
 bool MakeFolder(const std::string& path) {
@@ -82,6 +102,22 @@ void RemoveTree(const std::string& path) {
     }
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     RemoveDirectoryA(path.c_str());
+}
+
+std::vector<std::string> Split(const std::string& text, const std::string& separator) {
+    std::vector<std::string> pieces;
+    for (size_t start = 0;;) {
+        const size_t end = text.find(separator, start);
+        pieces.push_back(text.substr(start, end == std::string::npos ? end : end - start));
+        if (end == std::string::npos) return pieces;
+        start = end + separator.size();
+    }
+}
+
+std::vector<std::string> Lines(const std::string& text, const std::string& end) {
+    std::vector<std::string> lines = Split(text, end);
+    if (lines.back().empty()) lines.pop_back();
+    return lines;
 }
 
 void SetAppFolder(const char* folder) {
@@ -154,10 +190,7 @@ DWORD WINAPI ReadPipe(void* data) {
 
 ProgramRun RunProgram(const char* program, const std::string& arguments, DWORD timeoutMs) {
     ProgramRun result;
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, sizeof self);
-    std::string exe = self;
-    exe = exe.substr(0, exe.find_last_of('\\') + 1) + program;
+    const std::string exe = BesideThisProgram(program);
     std::string commandLine = "\"" + exe + "\" " + arguments;
 
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};

@@ -4,7 +4,9 @@
 #pragma once
 #include <windows.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -24,12 +26,22 @@ private:
     std::string path_;
 };
 
+// "<folder of this program>\\name": the module and programs beside the tests.
+std::string BesideThisProgram(const std::string& name);
+
 // Whole-file access in bytes; ReadFileBytes gives "" for a missing file.
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
 bool FileExists(const std::string& path);
+// Every file of folder (not its sub-folders) by name, with its bytes.
+std::map<std::string, std::string> Snapshot(const std::string& folder);
 bool MakeFolder(const std::string& path);  // with missing parents
 void RemoveTree(const std::string& path);
+
+// The pieces of text between separators, empty ones included.
+std::vector<std::string> Split(const std::string& text, const std::string& separator);
+// The lines of text, each without its end; a last end starts no empty line.
+std::vector<std::string> Lines(const std::string& text, const std::string& end = "\n");
 
 // Points the App Paths entry of the main executable at folder (value "Path"),
 // or removes the entry when folder is null.

@@ -109,17 +109,4 @@ void VordaCondTest::WriteCondition(const std::string& fileName, const IniKeys& k
     ASSERT_TRUE(WriteFileBytes(path, IniText(keys))) << path;
 }
 
-std::map<std::string, std::string> VordaCondTest::Snapshot(const std::string& folder) {
-    std::map<std::string, std::string> files;
-    WIN32_FIND_DATAA found;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE) return files;
-    do {
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
-        files[found.cFileName] = testsupport::ReadFileBytes(folder + "\\" + found.cFileName);
-    } while (FindNextFileA(find, &found));
-    FindClose(find);
-    return files;
-}
-
 }  // namespace tooltest

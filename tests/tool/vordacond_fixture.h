@@ -23,6 +23,8 @@
 
 namespace tooltest {
 
+using testsupport::Snapshot;
+
 // One key of a condition file; files are written section by section in the
 // order the sections first appear.
 struct IniKey {
@@ -56,9 +58,6 @@ protected:
     // Writes a condition file into folder (the application folder by default).
     void WriteCondition(const std::string& fileName, const IniKeys& keys,
                         const std::string& folder = "");
-
-    // Every file of folder (not its sub-folders) by name, with its bytes.
-    static std::map<std::string, std::string> Snapshot(const std::string& folder);
 
     testsupport::TempDir temp;
     std::string app;

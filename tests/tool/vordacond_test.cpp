@@ -14,22 +14,10 @@ namespace tooltest {
 namespace {
 
 using testsupport::FileExists;
+using testsupport::Lines;
 using testsupport::MakeFolder;
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
-
-// The lines of an output.
-std::vector<std::string> Lines(const std::string& output) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < output.size()) {
-        const size_t end = output.find('\n', start);
-        lines.push_back(output.substr(start, end - start));
-        if (end == std::string::npos) break;
-        start = end + 1;
-    }
-    return lines;
-}
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
     for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
@@ -68,6 +56,13 @@ TEST_F(VordaCondTest, ExitCodesAndMessagesChangeNothing) {
         {"set-current an unknown name", "set-current --kind fax-send Invoices", 1,
          "there is no fax-send condition \"Invoices\""},
         {"validate an unknown name", "validate Nobody", 1, "there is no condition \"Nobody\""},
+        {"where an unknown name", "where --kind scanner Nobody", 1,
+         "there is no scanner condition \"Nobody\""},
+        {"where at a bad date", "where --kind scanner Invoices --at 2026-13-01", 2,
+         "--at takes \"YYYY-MM-DD HH:MM\""},
+        {"where without kind", "where Invoices", 2, "where needs --kind"},
+        {"show with where's options", "show --kind scanner Invoices --button X", 2,
+         "show does not take --at, --button"},
         {"export into a missing folder", "export --out " + Quote(missing), 1,
          "the export folder " + missing + " does not exist"},
         {"import from a folder without list", "import " + Quote(empty), 1,
@@ -571,12 +566,8 @@ TEST_F(TransferTest, FailuresAreReportedAndLeaveEveryFileWhole) {
              return Outcome{"validate", 1,
                             "[CONFIG_INI] SNDFAX: A configuration name cannot contain"};
          }},
-        {"show: a path over 259 bytes",
-         [&] { return inDeepFolder("show --kind scanner", longName); }},
         {"validate: a path over 259 bytes",
          [&] { return inDeepFolder("validate --kind scanner", longName); }},
-        {"set-current: a path over 259 bytes",
-         [&] { return inDeepFolder("set-current --kind scanner", longName); }},
         {"export: a path over 259 bytes",
          [&] {
              MakeFolder(out);

@@ -52,22 +52,6 @@ TEST_F(VordaCondTest, WhereNamesTheLayersAndLooksThemUpInTheTree) {
          }) {
         EXPECT_NE(std::string::npos, json.output.find(part)) << part << "\n" << json.output;
     }
-
-    const struct {
-        const char* arguments;
-        DWORD exitCode;
-        const char* output;
-    } refusals[] = {
-        {"where --kind scanner Nobody", 1, "there is no scanner condition \"Nobody\""},
-        {"where --kind scanner Invoices --at 2026-13-01", 2, "--at takes \"YYYY-MM-DD HH:MM\""},
-        {"where Invoices", 2, "where needs --kind"},
-        {"show --kind scanner Invoices --button X", 2, "show does not take --at, --button"},
-    };
-    for (const auto& c : refusals) {
-        const testsupport::ProgramRun run = Run(c.arguments);
-        EXPECT_EQ(c.exitCode, run.exitCode) << c.arguments << "\n" << run.output;
-        EXPECT_NE(std::string::npos, run.output.find(c.output)) << run.output;
-    }
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 // when the module unloads.
 #include <windows.h>
 
-#include <cstring>
 #include <ostream>
 #include <string>
 
@@ -17,15 +16,6 @@ using testsupport::SetAppFolder;
 using testsupport::SetEnv;
 
 const char kFrenchModule[] = "VordaEnvRes040c.dll";
-
-std::string ProgramFolder() {
-    char folder[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, folder, sizeof folder);
-    if (char* slash = std::strrchr(folder, '\\')) *slash = '\0';
-    return folder;
-}
-
-std::string ModulePath() { return ProgramFolder() + "\\VordaEnv.dll"; }
 
 // ---- refusing to load ---------------------------------------------------------------
 
@@ -55,7 +45,7 @@ TEST_P(StartupLoadTest, LoadsOnlyWithACommonIniPath) {
     // With a language module in play, a refused load must not keep it.
     SetEnv("VORDA_LANGID", "1036");
 
-    HMODULE module = LoadLibraryA(ModulePath().c_str());
+    HMODULE module = LoadLibraryA(testsupport::BesideThisProgram("VordaEnv.dll").c_str());
     EXPECT_EQ(c.loads, module != nullptr);
     if (module) FreeLibrary(module);
     EXPECT_EQ(nullptr, GetModuleHandleA(kFrenchModule));
@@ -76,7 +66,7 @@ protected:
         SetEnv("VORDA_LANGID", "1036");
         // A reference of the test's own: the module must drop exactly its
         // own one when it unloads.
-        held = LoadLibraryA((ProgramFolder() + "\\" + kFrenchModule).c_str());
+        held = LoadLibraryA(testsupport::BesideThisProgram(kFrenchModule).c_str());
         ASSERT_NE(nullptr, held);
     }
     void TearDown() override {

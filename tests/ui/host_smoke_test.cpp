@@ -95,10 +95,5 @@ TEST_P(CancelAtOnceTest, YieldsZeroAndHandsBackThePassedValues) {
 
 INSTANTIATE_TEST_SUITE_P(Modes, CancelAtOnceTest, ::testing::Values(0, 1, 2));
 
-TEST_F(HostSmokeTest, ImportDestinationDialogReturnsOneAfterCancel) {
-    EXPECT_EQ(1, Lumora(BackOutOfWhateverOpens));
-    EXPECT_EQ("0", IniValue(settingsIni, "Lumora", "OutputStyle"));
-}
-
 }  // namespace
 }  // namespace uitest

@@ -82,34 +82,35 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- the dialog: OK and Cancel ----------------------------------------------------------
 
+// OK writes both keys and refreshes the backup; a binder destination stores
+// no confirmation, although the check box keeps its check.
 TEST_F(ImportDestinationTest, DialogOkWritesBothKeysAndRefreshesTheBackup) {
-    SetStored("2", "0");
-    Lumora([&](robot::Robot& r) {
-        HWND dialog = r.WaitForDialog(nullptr, kTitle);
-        r.Click(dialog, IDC_IMPORT_WORKAREA);
-        EXPECT_TRUE(r.IsEnabled(dialog, kConfirm));
-        r.Click(dialog, kConfirm);
-        r.Click(dialog, IDOK);
-        r.WaitCallReturned();
-    });
-    EXPECT_EQ("0", IniValue(settingsIni, "Lumora", "OutputStyle"));
-    EXPECT_EQ("1", IniValue(settingsIni, "Lumora", "ShowMsg"));
-    EXPECT_EQ(ReadFileBytes(settingsIni), ReadFileBytes(Backup()));
+    const struct {
+        const char *stored, *storedConfirmation;
+        int radio;
+        bool confirmEnabled;
+        const char *destination, *confirmation;
+    } cases[] = {
+        {"2", "0", IDC_IMPORT_WORKAREA, true, "0", "1"},
+        {"0", "1", IDC_IMPORT_SELECTED_BINDER, false, "1", "0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.destination);
+        SetStored(c.stored, c.storedConfirmation);
+        Lumora([&](robot::Robot& r) {
+            HWND dialog = r.WaitForDialog(nullptr, kTitle);
+            r.Click(dialog, c.radio);
+            EXPECT_EQ(c.confirmEnabled, r.IsEnabled(dialog, kConfirm));
+            if (c.confirmEnabled) r.Click(dialog, kConfirm);
+            EXPECT_TRUE(r.IsChecked(dialog, kConfirm));
+            r.Click(dialog, IDOK);
+            r.WaitCallReturned();
+        });
+        EXPECT_EQ(c.destination, IniValue(settingsIni, "Lumora", "OutputStyle"));
+        EXPECT_EQ(c.confirmation, IniValue(settingsIni, "Lumora", "ShowMsg"));
+        EXPECT_EQ(ReadFileBytes(settingsIni), ReadFileBytes(Backup()));
+    }
     EXPECT_TRUE(LogLines().empty());
-}
-
-TEST_F(ImportDestinationTest, DialogStoresNoConfirmationForABinderDestination) {
-    SetStored("0", "1");
-    Lumora([&](robot::Robot& r) {
-        HWND dialog = r.WaitForDialog(nullptr, kTitle);
-        r.Click(dialog, IDC_IMPORT_SELECTED_BINDER);
-        EXPECT_FALSE(r.IsEnabled(dialog, kConfirm));
-        EXPECT_TRUE(r.IsChecked(dialog, kConfirm)) << "the check itself stays";
-        r.Click(dialog, IDOK);
-        r.WaitCallReturned();
-    });
-    EXPECT_EQ("1", IniValue(settingsIni, "Lumora", "OutputStyle"));
-    EXPECT_EQ("0", IniValue(settingsIni, "Lumora", "ShowMsg"));
 }
 
 TEST_F(ImportDestinationTest, DialogCancelWritesNothing) {
@@ -131,9 +132,7 @@ TEST_F(ImportDestinationTest, DialogFailedSaveIsLoggedShownAndKeepsTheDialogOpen
                   HWND dialog = r.WaitForDialog(nullptr, kTitle);
                   r.Click(dialog, IDOK);
                   const robot::MessageBoxInfo box = r.WaitForMessageBox(dialog);
-                  EXPECT_EQ(text::kOptions, box.caption);
-                  EXPECT_EQ(text::kSettingsNotUpdated, box.text);
-                  EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), box.style());
+                  ExpectMessage(box, text::kSettingsNotUpdated);
                   r.Answer(box, IDOK);
                   EXPECT_FALSE(r.CallReturned());
                   r.Click(dialog, IDCANCEL);

@@ -27,18 +27,6 @@ const int kPathEdit[3] = {IDC_ROOT1_PATH, IDC_ROOT2_PATH, IDC_ROOT3_PATH};
 const int kBrowse[3] = {IDC_ROOT1_BROWSE, IDC_ROOT2_BROWSE, IDC_ROOT3_BROWSE};
 const int kAliasEdit[3] = {IDC_ROOT1_ALIAS, IDC_ROOT2_ALIAS, IDC_ROOT3_ALIAS};
 
-std::vector<std::string> SplitTabs(const std::string& line) {
-    std::vector<std::string> fields;
-    size_t start = 0;
-    for (;;) {
-        const size_t tab = line.find('\t', start);
-        fields.push_back(
-            line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-        if (tab == std::string::npos) return fields;
-        start = tab + 1;
-    }
-}
-
 // Empties the selection of an edit and moves the focus away from it, so
 // that a later selection and focus are the module's doing.
 void ResetFocus(robot::Robot& r, HWND page, int id, int elsewhere) {
@@ -54,7 +42,7 @@ protected:
         std::vector<std::string> texts;
         const std::vector<std::string> lines = LogLines();
         for (size_t i = from; i < lines.size(); ++i) {
-            const std::vector<std::string> fields = SplitTabs(lines[i]);
+            const std::vector<std::string> fields = testsupport::Split(lines[i], "\t");
             EXPECT_EQ(9u, fields.size()) << lines[i];
             if (fields.size() != 9) continue;
             EXPECT_EQ("VordaEnv.dll", fields[1]);
@@ -176,20 +164,25 @@ TEST_F(LibRootPageTest, EveryRejectedSlotShowsItsMessageLogsAndSelectsTheField) 
 
 // ---- accepted entries --------------------------------------------------------
 
+// The entries as typed, and the current root as the radio buttons choose it.
 TEST_F(LibRootPageTest, AcceptedEntriesAreStoredAsTyped) {
     const std::string exact = FolderOfLength(160);
-    const std::string third = temp / "Third";
     ConfigArgs args(2, exact, libRoot2, "Q:\\Far", 0, 0);
     const int result = ConfigSet(args, [&](robot::Robot& r) {
         HWND sheet = r.WaitForSheet();
         HWND page = r.CurrentPage(sheet);
+        EXPECT_TRUE(r.IsChecked(page, kRadio[0]));
         r.SetText(page, kAliasEdit[0], "Box");
         r.SetText(page, kAliasEdit[1], "box");  // duplicates are compared with case
         r.SetText(page, kAliasEdit[2], " A");   // leading space kept
+        r.Click(page, kRadio[1]);
         r.PressOk(sheet);
         r.WaitCallReturned();
     });
     EXPECT_EQ(1, result);
+    EXPECT_EQ(1, args.currentRootIndex);
+    EXPECT_EQ(libRoot2, IniValue(settingsIni, "Folder", "CurrentFolder"));
+    EXPECT_EQ("box", IniValue(settingsIni, "Folder", "CurrentName"));
     EXPECT_EQ(exact, IniValue(settingsIni, "Folder", "LinkFolder1")) << "160 bytes are fine";
     EXPECT_EQ("Box", IniValue(settingsIni, "Folder", "LinkName1"));
     EXPECT_EQ("box", IniValue(settingsIni, "Folder", "LinkName2"));
@@ -238,26 +231,6 @@ TEST_F(LibRootPageTest, OnlyAChangedOtherSlotIsCheckedForNesting) {
         EXPECT_EQ(c.accepted ? "" : libRoot2 + "\\Sub",
                   IniValue(settingsIni, "Folder", "LinkFolder3"));
     }
-}
-
-TEST_F(LibRootPageTest, CurrentRootFollowsTheRadioButtons) {
-    ConfigArgs args(2, libRoot, libRoot2, "", 0, 0);
-    WriteIni(settingsIni, "Folder", "LinkName2", "Second");
-    const int result = ConfigSet(args, [&](robot::Robot& r) {
-        HWND sheet = r.WaitForSheet();
-        HWND page = r.CurrentPage(sheet);
-        EXPECT_TRUE(r.IsChecked(page, kRadio[0]));
-        EXPECT_FALSE(r.IsChecked(page, kRadio[1]));
-        r.Click(page, kRadio[1]);
-        EXPECT_TRUE(r.IsChecked(page, kRadio[1]));
-        EXPECT_FALSE(r.IsChecked(page, kRadio[0]));
-        r.PressOk(sheet);
-        r.WaitCallReturned();
-    });
-    EXPECT_EQ(1, result);
-    EXPECT_EQ(1, args.currentRootIndex);
-    EXPECT_EQ(libRoot2, IniValue(settingsIni, "Folder", "CurrentFolder"));
-    EXPECT_EQ("Second", IniValue(settingsIni, "Folder", "CurrentName"));
 }
 
 // ---- window-order preferences ---------------------------------------------

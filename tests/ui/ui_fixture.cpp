@@ -80,10 +80,7 @@ void UiTest::TearDown() {
 }
 
 void UiTest::LoadModule() {
-    char folder[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, folder, sizeof folder);
-    if (char* slash = std::strrchr(folder, '\\')) *slash = '\0';
-    const std::string path = std::string(folder) + "\\VordaEnv.dll";
+    const std::string path = testsupport::BesideThisProgram("VordaEnv.dll");
     module = LoadLibraryA(path.c_str());
     ASSERT_NE(nullptr, module) << "LoadLibrary " << path << " failed: " << GetLastError();
     VordaConfigSet = reinterpret_cast<VordaConfigSetFn>(GetProcAddress(module, "VordaConfigSet"));
@@ -135,18 +132,7 @@ void UiTest::WriteIni(const std::string& path, const char* section, const char* 
 }
 
 std::vector<std::string> UiTest::LogLines() const {
-    const std::string bytes = testsupport::ReadFileBytes(logPath);
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
+    return testsupport::Lines(testsupport::ReadFileBytes(logPath), "\r\n");
 }
 
 void UiTest::WriteFolderList(const std::string& folder, const std::string& nameList) {

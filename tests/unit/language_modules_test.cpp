@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "tests/support/test_support.h"
 
 namespace {
 
@@ -181,10 +182,8 @@ class LanguageModuleTest : public ::testing::TestWithParam<Language> {};
 
 TEST_P(LanguageModuleTest, MatchesTheEnglishResources) {
     const Language language = GetParam();
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::strcpy(std::strrchr(path, '\\') + 1, language.module);
-    HMODULE module = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const std::string path = testsupport::BesideThisProgram(language.module);
+    HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(nullptr, module) << path;
     const Resources english = Read(GetModuleHandleA(nullptr));
     const Resources translated = Read(module);
