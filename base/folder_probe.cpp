@@ -4,6 +4,7 @@
 
 #include <new>
 
+#include "base/phase_timer.h"
 #include "base/text.h"
 
 namespace {
@@ -37,6 +38,7 @@ DWORD WINAPI ProbeFolder(void* parameter) {
 }  // namespace
 
 int FolderAnswers(const char* folder, unsigned long timeoutMs) {
+    VORDA_PHASE(kPhaseFolderProbe);
     if (folder == nullptr || folder[0] == '\0') return 0;
     Probe* probe = new (std::nothrow) Probe();
     if (probe == nullptr) return 0;

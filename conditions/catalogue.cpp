@@ -8,6 +8,7 @@
 #include "base/app_path.h"
 #include "base/module_state.h"
 #include "base/paths.h"
+#include "base/phase_timer.h"
 #include "base/text.h"
 #include "conditions/condition_format.h"
 #include "conditions/condition_io.h"
@@ -26,6 +27,7 @@ bool MatchesKind(int32_t kind, const char* fileName, size_t length) {
 
 // The condition path DIVSET.ini of folder records for kind, or "" when none.
 void ReadRecordedPath(int32_t kind, const char* folder, char* out) {
+    VORDA_PHASE(kPhaseIniReads);
     out[0] = '\0';
     char divset[MAX_PATH] = {};
     MakeConditionPath(kind, kSelectDivset, folder, divset);
@@ -36,6 +38,7 @@ void ReadRecordedPath(int32_t kind, const char* folder, char* out) {
 }  // namespace
 
 int32_t ConditionExists(int32_t kind, const char* name) {
+    VORDA_PHASE(kPhaseIniReads);
     if (name == nullptr) return 0;
     char folder[MAX_PATH] = {};
     if (!GetAppPath(folder)) return 0;
@@ -57,6 +60,7 @@ int32_t FindConditions(int32_t kind, const char* folder, std::vector<std::string
         templateFiles[t] = std::string(1, KindPrefix(kind)) + name + ".INI";
     }
 
+    VORDA_PHASE(kPhaseAppFolderListing);
     // An empty folder (the application folder is unknown) holds nothing.
     char pattern[MAX_PATH] = {};
     if (folder[0] != '\0') MakeConditionPath(kind, kSelectWildcard, folder, pattern);

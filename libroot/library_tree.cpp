@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/module_state.h"
+#include "base/phase_timer.h"
 #include "resources/resource.h"
 
 namespace {
@@ -29,6 +30,7 @@ void MakeFolderIniPath(const char* folder, char* out) {
 }
 
 int32_t ReadFolderEntries(const char* iniPath, EntryArray* entries) {
+    VORDA_PHASE(kPhaseLibraryLists);
     if (entries == nullptr || !HasPath(iniPath)) return 0;
     const std::string list = ReadList(iniPath, "FolderInfo", "NameList");
     const int32_t result = BuildNameEntries(list.c_str(), entries);
@@ -39,6 +41,7 @@ int32_t ReadFolderEntries(const char* iniPath, EntryArray* entries) {
 
 int32_t ReadBinderEntries(const char* libRoot, const char* library, const char* cabinet,
                           EntryArray* entries) {
+    VORDA_PHASE(kPhaseLibraryLists);
     if (libRoot == nullptr || library == nullptr || cabinet == nullptr || entries == nullptr)
         return 0;
     const std::string folder = std::string(libRoot) + "\\" + library + "\\" + cabinet;
@@ -57,6 +60,7 @@ int32_t ReadBinderEntries(const char* libRoot, const char* library, const char* 
 
 int32_t FillComboFromNameList(HWND dialog, int comboId, const char* iniPath,
                               std::vector<int32_t>* numbers) {
+    VORDA_PHASE(kPhaseComboFills);
     if (!HasPath(iniPath)) return 0;
     EntryArray entries;
     const int32_t result = ReadFolderEntries(iniPath, &entries);
@@ -85,6 +89,7 @@ int32_t FillComboFromNameList(HWND dialog, int comboId, const char* iniPath,
 }
 
 int32_t FillComboFromStringIds(HWND dialog, int comboId, const UINT* ids, int32_t count) {
+    VORDA_PHASE(kPhaseComboFills);
     HWND combo = GetDlgItem(dialog, comboId);
     SendMessageA(combo, CB_RESETCONTENT, 0, 0);
     for (int32_t i = 0; ids != nullptr && i < count; ++i) {
@@ -97,6 +102,7 @@ int32_t FillComboFromStringIds(HWND dialog, int comboId, const UINT* ids, int32_
 
 int32_t AppendBinderList(HWND dialog, int comboId, const char* libRoot, const char* library,
                          const char* cabinet) {
+    VORDA_PHASE(kPhaseComboFills);
     EntryArray entries;
     const int32_t result = ReadBinderEntries(libRoot, library, cabinet, &entries);
     char temporary[MAX_PATH];

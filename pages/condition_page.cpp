@@ -5,6 +5,7 @@
 
 #include "base/app_path.h"
 #include "base/module_state.h"
+#include "base/phase_timer.h"
 #include "base/text.h"
 #include "conditions/catalogue.h"
 #include "conditions/condition_io.h"
@@ -81,8 +82,11 @@ BOOL ConditionPage::OnInitDialog() {
     }
     // The weekday rows come with the template; a restarted page lists them
     // once again from scratch.
-    ::SendDlgItemMessageA(m_hWnd, family.weekdayCombo, CB_RESETCONTENT, 0, 0);
-    FillDialogLists(m_hWnd, Resources(), family.templateId);
+    {
+        VORDA_PHASE(kPhaseComboFills);
+        ::SendDlgItemMessageA(m_hWnd, family.weekdayCombo, CB_RESETCONTENT, 0, 0);
+        FillDialogLists(m_hWnd, Resources(), family.templateId);
+    }
 
     m_appFolder[0] = '\0';
     GetAppPath(m_appFolder);
@@ -101,6 +105,7 @@ BOOL ConditionPage::OnInitDialog() {
 }
 
 void ConditionPage::FillConditionNames() {
+    VORDA_PHASE(kPhaseComboFills);
     std::vector<std::string> names;
     ListConditions(family.kind, m_appFolder, &names);
     HWND combo = GetDlgItem(family.conditionCombo);
@@ -116,6 +121,7 @@ void ConditionPage::FillConditionNames() {
 }
 
 int ConditionPage::SelectConditionName(const char* name) {
+    VORDA_PHASE(kPhaseComboFills);
     HWND combo = GetDlgItem(family.conditionCombo);
     LRESULT row = ::SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                  reinterpret_cast<LPARAM>(name));
@@ -236,6 +242,7 @@ void ConditionPage::LoadConditionIntoPage(int mask) {
 }
 
 void ConditionPage::FillInfoList() {
+    VORDA_PHASE(kPhaseComboFills);
     m_infoList.ResetContent();
     const SortCondition& r = m_pageRecord;
     const bool hideItems = family.style1HidesItems && VordaGetStyle() == 1;
@@ -254,6 +261,7 @@ void ConditionPage::FillInfoList() {
 int ConditionPage::SetLayerText(int comboId, const char* text) {
     const int layer = LayerOf(comboId);
     if (layer < 0) return 0;
+    VORDA_PHASE(kPhaseComboFills);
     HWND combo = GetDlgItem(comboId);
     const LRESULT row = ::SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(text));
