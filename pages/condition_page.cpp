@@ -91,6 +91,8 @@ BOOL ConditionPage::OnInitDialog() {
     m_appFolder[0] = '\0';
     GetAppPath(m_appFolder);
     FillConditionNames();
+    if (rootProbe != nullptr && !rootProbe->Answers(kFolderProbeMilliseconds))
+        libRootPath[0] = '\0';
     FillLibraryCombo();
 
     char current[MAX_PATH];
@@ -107,7 +109,10 @@ BOOL ConditionPage::OnInitDialog() {
 void ConditionPage::FillConditionNames() {
     VORDA_PHASE(kPhaseComboFills);
     std::vector<std::string> names;
-    ListConditions(family.kind, m_appFolder, &names);
+    if (sharedListing != nullptr)
+        ListConditionsFrom(family.kind, m_appFolder, sharedListing, &names);
+    else
+        ListConditions(family.kind, m_appFolder, &names);
     HWND combo = GetDlgItem(family.conditionCombo);
     // One repaint for the whole list, however long.
     ::SendMessageA(combo, WM_SETREDRAW, FALSE, 0);
