@@ -41,13 +41,12 @@ BOOL CALLBACK FindStartedSheet(HWND window, LPARAM lParam) {
     return FALSE;
 }
 
-// Messages queued for this thread: posted and sent ones, input, hot keys.
-// Repaints are done by the check itself; timers are left out, since a
-// timer that falls due meanwhile (a caret's blink) would never get its turn
-// behind the check's own posted message.
-bool HasQueuedWork(DWORD pending) {
-    return (pending & (QS_ALLINPUT & ~(QS_PAINT | QS_TIMER))) != 0;
-}
+// Messages posted to this thread, and input. Repaints are done by the
+// check itself; timers are left out, since a timer that falls due meanwhile
+// (a caret's blink) would never get its turn behind the check's own posted
+// message, and so are messages sent by other threads and processes, which
+// the thread handles in any wait.
+bool HasQueuedWork(DWORD pending) { return (pending & (QS_ALLPOSTMESSAGE | QS_INPUT)) != 0; }
 
 }  // namespace
 
