@@ -149,9 +149,12 @@ int CPropSheet::SaveConditionOf(ConditionPage& page, int tab) {
 }
 
 int CPropSheet::CommitSortConditions() {
-    if (!SaveConditionOf(m_scanPage, 0)) return 0;
-    if (!SaveConditionOf(m_faxPage, 1)) return 0;
-    if (!SaveConditionOf(m_sndFaxPage, 2)) return 0;
+    // A saved page reloads its lists; the three read the tree once.
+    ShareConditionListing(true);
+    const bool saved = SaveConditionOf(m_scanPage, 0) && SaveConditionOf(m_faxPage, 1) &&
+                       SaveConditionOf(m_sndFaxPage, 2);
+    ShareConditionListing(false);
+    if (!saved) return 0;
 
     const LibRootFields& roots = m_generalPage.fields;
     if (!roots.initialised) return 1;
@@ -184,9 +187,12 @@ void CPropSheet::SetConditionRoot(const char* root) {
 
 void CPropSheet::ShareConditionListing(bool share) {
     m_startListing = ConditionListing();
+    m_treeCache = TreeListCache();
     ConditionPage* conditionPages[] = {&m_scanPage, &m_faxPage, &m_sndFaxPage};
-    for (ConditionPage* page : conditionPages)
+    for (ConditionPage* page : conditionPages) {
         page->sharedListing = share ? &m_startListing : nullptr;
+        page->treeCache = share ? &m_treeCache : nullptr;
+    }
 }
 
 int CPropSheet::CommitLibRootAndImport(bool apply) {

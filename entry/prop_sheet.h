@@ -53,9 +53,11 @@ private:
     void StartConditionPages();
     void SetConditionRoot(const char* root);
     // Hands the three condition pages one listing of the application folder
-    // to start from (share), or takes it back (the listing is dropped).
+    // to start from and one cache of the library tree's lists (share), or
+    // takes them back (both are dropped).
     void ShareConditionListing(bool share);
 
     ConditionListing m_startListing;
+    TreeListCache m_treeCache;
     FolderProbe m_rootProbe;  // whether the condition pages' LibRoot answers
 };

@@ -149,7 +149,7 @@ int ConditionPage::FillLibraryCombo() {
     char iniPath[MAX_PATH];
     MakeFolderIniPath(libRootPath, iniPath);
     return FillComboFromNameList(m_hWnd, family.layerCombos[kLayerLibrary], iniPath,
-                                 &m_libraryNumbers) != 0
+                                 &m_libraryNumbers, treeCache) != 0
                ? 1
                : 0;
 }
@@ -172,7 +172,9 @@ int ConditionPage::FillCabinetCombo() {
     const std::string folder = std::string(libRootPath) + "\\" + name;
     char iniPath[MAX_PATH];
     MakeFolderIniPath(folder.c_str(), iniPath);
-    return FillComboFromNameList(m_hWnd, cabinetCombo, iniPath, &m_cabinetNumbers) == 0 ? 0 : 1;
+    return FillComboFromNameList(m_hWnd, cabinetCombo, iniPath, &m_cabinetNumbers, treeCache) == 0
+               ? 0
+               : 1;
 }
 
 int ConditionPage::FillBinderCombo() {
@@ -196,7 +198,8 @@ int ConditionPage::FillBinderCombo() {
         AppendFolderNumber(m_cabinetNumbers[static_cast<size_t>(cabinetRow)], cabinet,
                            sizeof cabinet);
     }
-    return AppendBinderList(m_hWnd, binderCombo, libRootPath, library, cabinet) == 0 ? 1 : 0;
+    return AppendBinderList(m_hWnd, binderCombo, libRootPath, library, cabinet, treeCache) == 0 ? 1
+                                                                                                : 0;
 }
 
 void ConditionPage::FillIndexChoices() {

@@ -19,6 +19,7 @@
 #include "conditions/sort_condition.h"
 #include "framework/check_list_box.h"
 #include "framework/property_page.h"
+#include "libroot/library_tree.h"
 #include "pages/condition_family.h"
 
 // Which parts LoadConditionIntoPage re-sets, a sum of these bits.
@@ -55,6 +56,9 @@ public:
     // Set by the sheet with libRootPath: whether that folder answers, asked
     // before the page starts. The page empties libRootPath when it does not.
     FolderProbe* rootProbe = nullptr;
+    // Set by the sheet with sharedListing, and while it commits the three
+    // pages: the library tree's lists, read once for them.
+    TreeListCache* treeCache = nullptr;
     int savedOrDeleted = 0;  // set by the apply step and by Delete; read by the caller
     int checkArmed = 0;      // set by the sheet once its start-up activations are over
     int checkFailed = 0;     // the last leave check failed
