@@ -10,8 +10,9 @@
 //     call returns; the module's name dialogs and replace questions are
 //     answered from the UI thread when they appear, so the robot's own
 //     reaction time is nil on both sides.
-// Each figure is the median of the opens; the ratio is mode 1 over the bare
-// sheet in the same run. A module built with VORDA_PHASE_TIMERS also tells
+// Each figure is the median of the opens; the ratio is the median of mode 1
+// over the bare sheet opened right after it, pair by pair, which holds also
+// when the machine's load changes during the run. A module built with VORDA_PHASE_TIMERS also tells
 // where its time goes, phase by phase.
 //
 //   usage: vorda_pages_bench.exe [opens of each per setup, default 21]
@@ -291,11 +292,16 @@ bool Measure(Bench& bench, bench::BareSheet& bare, const bench::PhaseExports& ph
         for (const Open& open : list) values.push_back(open.*field);
         return Median(values);
     };
-    const double startA = median(module, &Open::startMs),
-                 startB = median(yardstick, &Open::startMs);
-    const double okA = median(module, &Open::okMs), okB = median(yardstick, &Open::okMs);
-    std::printf("%-40s %8.1f %8.1f %6.2fx   %8.1f %8.1f %6.2fx\n", setup, startA, startB,
-                startB > 0 ? startA / startB : 0, okA, okB, okB > 0 ? okA / okB : 0);
+    std::vector<double> startRatios, okRatios;
+    for (size_t i = 0; i < module.size(); ++i) {
+        if (yardstick[i].startMs > 0)
+            startRatios.push_back(module[i].startMs / yardstick[i].startMs);
+        if (yardstick[i].okMs > 0) okRatios.push_back(module[i].okMs / yardstick[i].okMs);
+    }
+    std::printf("%-40s %8.1f %8.1f %6.2fx   %8.1f %8.1f %6.2fx\n", setup,
+                median(module, &Open::startMs), median(yardstick, &Open::startMs),
+                Median(startRatios), median(module, &Open::okMs), median(yardstick, &Open::okMs),
+                Median(okRatios));
     if (retries > 0) std::printf("    (%d opens tried again)\n", retries);
     PrintPhases(phases, module);
     std::fflush(stdout);
