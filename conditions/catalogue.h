@@ -28,6 +28,27 @@ int32_t ListConditions(int32_t kind, const char* folder, std::vector<std::string
 int32_t FindConditions(int32_t kind, const char* folder, std::vector<std::string>* names,
                        bool* templatePresent);
 
+// The condition files of all three kinds in one folder, found in one pass
+// over it: for each kind what FindConditions gives.
+struct ConditionListing {
+    bool listed = false;
+    std::string folder;                 // the folder the pass went over
+    std::vector<std::string> names[3];  // by kind
+    bool templatePresent[3][3] = {};    // by kind, then template
+};
+
+// Lists folder for the three kinds at once into listing. Returns 1, or 0
+// when folder or listing is null.
+int32_t ListAllConditions(const char* folder, ConditionListing* listing);
+
+// ListConditions from listing, which is made first when it holds no pass
+// over folder yet: the names of kind, and the missing template files of kind
+// written afresh. A pass taken before serves each kind as well as a pass of
+// its own, as long as no other writer adds or removes condition files
+// meanwhile. Returns 1, or 0 when an argument is null.
+int32_t ListConditionsFrom(int32_t kind, const char* folder, ConditionListing* listing,
+                           std::vector<std::string>* names);
+
 // name (260 bytes) := the name of the condition in force of kind: the file
 // DIVSET.ini of folder records ("CONFIG_INI"), or template 1 when it records
 // none or an empty path.

@@ -6,6 +6,7 @@
 
 #include "base/app_path.h"
 #include "base/paths.h"
+#include "base/phase_timer.h"
 #include "base/text.h"
 #include "conditions/condition_entries.h"
 #include "conditions/condition_format.h"
@@ -162,6 +163,7 @@ void ReadFromSource(const char* path, const char* source, bool fromDivset, int32
 }  // namespace
 
 int32_t ReadCondition(const char* path, int32_t kind, SortCondition* record) {
+    VORDA_PHASE(kPhaseIniReads);
     if (path == nullptr || record == nullptr) return 0;
     char source[MAX_PATH] = {};
     const bool fromDivset = !HasOwnFile(path);
@@ -177,6 +179,7 @@ int32_t ReadCondition(const char* path, int32_t kind, SortCondition* record) {
 
 int32_t ReadConditionIn(const char* appFolder, const char* path, int32_t kind,
                         SortCondition* record) {
+    VORDA_PHASE(kPhaseIniReads);
     if (appFolder == nullptr || path == nullptr || record == nullptr) return 0;
     char source[MAX_PATH] = {};
     const bool fromDivset = !HasOwnFile(path);
@@ -189,6 +192,7 @@ int32_t ReadConditionIn(const char* appFolder, const char* path, int32_t kind,
 }
 
 int32_t WriteCondition(SortCondition* record) {
+    VORDA_PHASE(kPhaseWrites);
     if (record == nullptr) return 0;
     TerminateTexts(record);
     if (record->path[0] == '\0') return 0;
@@ -197,6 +201,7 @@ int32_t WriteCondition(SortCondition* record) {
 }
 
 int32_t WriteCurrentCondition(const char* divsetPath, SortCondition* record) {
+    VORDA_PHASE(kPhaseWrites);
     if (divsetPath == nullptr || divsetPath[0] == '\0' || record == nullptr) return 0;
     TerminateTexts(record);
     ConvertNamesToFileForm(record);
@@ -204,6 +209,7 @@ int32_t WriteCurrentCondition(const char* divsetPath, SortCondition* record) {
 }
 
 int32_t WriteTemplateCondition(int32_t kind, const char* path, int32_t templateNumber) {
+    VORDA_PHASE(kPhaseWrites);
     if (path == nullptr || path[0] == '\0') return 0;
     return WriteIniFile(path, TemplateEntries(kind, templateNumber));
 }

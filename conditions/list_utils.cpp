@@ -7,6 +7,7 @@
 #include <new>
 
 #include "base/paths.h"
+#include "base/phase_timer.h"
 #include "base/text.h"
 #include "siblings/vorda_cnv.h"
 
@@ -107,7 +108,12 @@ int32_t BuildBinderEntries(const char* cabinetFolder, const std::vector<std::str
             std::vector<char> writable(path.begin(), path.end());
             writable.push_back('\0');
             unsigned char record[kBinderInfoSize] = {};
-            if (GetBinderInfo(writable.data(), record) != 1) continue;
+            int answer = 0;
+            {
+                VORDA_PHASE(kPhaseBinderTitles);
+                answer = GetBinderInfo(writable.data(), record);
+            }
+            if (answer != 1) continue;
 
             // The title lies at byte 4 (at most 25 bytes), the subtitle at
             // byte 29 up to the end of the record.

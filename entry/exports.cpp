@@ -4,6 +4,7 @@
 #include <new>
 
 #include "base/module_state.h"
+#include "base/phase_timer.h"
 #include "entry/prop_sheet.h"
 #include "entry/sheet_rules.h"
 #include "framework/activation_context.h"
@@ -17,6 +18,14 @@ void ReturnPath(char* buffer, const char* path) { lstrcpynA(buffer, path, MAX_PA
 
 int RunOptionsSheet(int mode, char* rootPath1, char* rootPath2, char* rootPath3,
                     int* currentRootIndex, int* messageShow) {
+#ifdef VORDA_PHASE_TIMERS
+    SetPageCreationObserver([](bool creating) {
+        if (creating)
+            BeginPhase(kPhaseControlCreation);
+        else
+            EndPhase(kPhaseControlCreation);
+    });
+#endif
     char caption[MAX_PATH];
     LoadResString(IDS_OPTIONS_CAPTION, caption, sizeof caption);
 
@@ -82,3 +91,14 @@ int __stdcall LumoraLConfigSet(void) {
     }
     return 1;
 }
+
+#ifdef VORDA_PHASE_TIMERS
+// Timed builds only: the phase clocks, for the pages benchmark.
+extern "C" __declspec(dllexport) int __stdcall VordaPhaseTimes(double* ms, int capacity,
+                                                               int reset) {
+    return ReadPhaseTimes(ms, capacity, reset != 0);
+}
+extern "C" __declspec(dllexport) const char* __stdcall VordaPhaseName(int phase) {
+    return PhaseName(phase);
+}
+#endif

@@ -59,6 +59,8 @@ CPropSheet::CPropSheet(const char* caption, HWND owner, UINT firstTab, int mode,
 
     if (m_mode == kSortConditions) {
         SetConditionRoot(paths[CurrentRootSlot(currentRootIndex)]);
+        // Tab 0 starts with the sheet window, tabs 2 and 1 in OnInitDialog.
+        ShareConditionListing(true);
         AddPage(&m_scanPage);
         AddPage(&m_faxPage);
         AddPage(&m_sndFaxPage);
@@ -88,6 +90,7 @@ void CPropSheet::StartConditionPages() {
     if (SetActivePage(2)) m_scanPage.checkArmed = 1;
     if (SetActivePage(1)) m_sndFaxPage.checkArmed = 1;
     if (SetActivePage(0)) m_faxPage.checkArmed = 1;
+    ShareConditionListing(false);
 
     const int tab =
         ChooseStartTab(m_scanPage.checkFailed, m_faxPage.checkFailed, m_sndFaxPage.checkFailed);
@@ -146,9 +149,12 @@ int CPropSheet::SaveConditionOf(ConditionPage& page, int tab) {
 }
 
 int CPropSheet::CommitSortConditions() {
-    if (!SaveConditionOf(m_scanPage, 0)) return 0;
-    if (!SaveConditionOf(m_faxPage, 1)) return 0;
-    if (!SaveConditionOf(m_sndFaxPage, 2)) return 0;
+    // A saved page reloads its lists; the three read the tree once.
+    ShareConditionListing(true);
+    const bool saved = SaveConditionOf(m_scanPage, 0) && SaveConditionOf(m_faxPage, 1) &&
+                       SaveConditionOf(m_sndFaxPage, 2);
+    ShareConditionListing(false);
+    if (!saved) return 0;
 
     const LibRootFields& roots = m_generalPage.fields;
     if (!roots.initialised) return 1;
@@ -159,17 +165,34 @@ int CPropSheet::CommitSortConditions() {
     // The condition pages start afresh on the current root.
     SetConditionRoot(roots.path[CurrentRootSlot(roots.currentRoot)]);
     ConditionPage* conditionPages[] = {&m_scanPage, &m_faxPage, &m_sndFaxPage};
+    ShareConditionListing(true);
     for (ConditionPage* page : conditionPages) page->Restart();
+    ShareConditionListing(false);
     return 1;
 }
 
 // Hands the current LibRoot to the condition pages. A root that does not
-// answer in time (a network share that is down) is handed on as none: the
-// pages then list only their naming choices instead of waiting on it.
+// answer in time (a network share that is down) is taken as none: the pages
+// then list only their naming choices instead of waiting on it. The question
+// is asked here and answered where the first page lists the libraries, so
+// the sheet and the page go on meanwhile.
 void CPropSheet::SetConditionRoot(const char* root) {
-    const char* answering = FolderAnswers(root, kFolderProbeMilliseconds) ? root : "";
+    m_rootProbe.Start(root);
     ConditionPage* conditionPages[] = {&m_scanPage, &m_faxPage, &m_sndFaxPage};
-    for (ConditionPage* page : conditionPages) CopyPath(page->libRootPath, answering);
+    for (ConditionPage* page : conditionPages) {
+        CopyPath(page->libRootPath, root);
+        page->rootProbe = &m_rootProbe;
+    }
+}
+
+void CPropSheet::ShareConditionListing(bool share) {
+    m_startListing = ConditionListing();
+    m_treeCache = TreeListCache();
+    ConditionPage* conditionPages[] = {&m_scanPage, &m_faxPage, &m_sndFaxPage};
+    for (ConditionPage* page : conditionPages) {
+        page->sharedListing = share ? &m_startListing : nullptr;
+        page->treeCache = share ? &m_treeCache : nullptr;
+    }
 }
 
 int CPropSheet::CommitLibRootAndImport(bool apply) {

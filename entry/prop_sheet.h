@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include "base/folder_probe.h"
 #include "entry/sheet_rules.h"
 #include "framework/property_sheet.h"
 #include "importdest/lumora_page.h"
@@ -51,4 +52,12 @@ private:
     // and picks the tab to show.
     void StartConditionPages();
     void SetConditionRoot(const char* root);
+    // Hands the three condition pages one listing of the application folder
+    // to start from and one cache of the library tree's lists (share), or
+    // takes them back (both are dropped).
+    void ShareConditionListing(bool share);
+
+    ConditionListing m_startListing;
+    TreeListCache m_treeCache;
+    FolderProbe m_rootProbe;  // whether the condition pages' LibRoot answers
 };

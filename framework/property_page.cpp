@@ -2,6 +2,13 @@
 
 #include <cstring>
 
+#ifdef VORDA_PHASE_TIMERS
+namespace {
+PageCreationObserver g_creationObserver = nullptr;
+}
+void SetPageCreationObserver(PageCreationObserver observer) { g_creationObserver = observer; }
+#endif
+
 CPropertyPage::CPropertyPage(HINSTANCE resources, UINT templateId)
     : CDialog(resources, templateId) {
     InitDescription();
@@ -103,6 +110,11 @@ INT_PTR CALLBACK CPropertyPage::PageDialogProc(HWND hwnd, UINT message, WPARAM w
                                                LPARAM lParam) noexcept {
     try {
         auto* self = reinterpret_cast<CPropertyPage*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+#ifdef VORDA_PHASE_TIMERS
+        // The template's font comes before its controls, the start after.
+        if (!self && g_creationObserver && (message == WM_SETFONT || message == WM_INITDIALOG))
+            g_creationObserver(message == WM_SETFONT);
+#endif
         if (!self && message == WM_INITDIALOG && lParam) {
             // First start: lParam is the sheet's copy of m_psp.
             self = reinterpret_cast<CPropertyPage*>(

@@ -16,6 +16,14 @@
 
 class CPropertySheet;
 
+#ifdef VORDA_PHASE_TIMERS
+// Timed builds only (the pages benchmark): told with true when the platform
+// starts making a page's window from its template, with false when the
+// window and its controls exist, right before the page's own start.
+using PageCreationObserver = void (*)(bool creating);
+void SetPageCreationObserver(PageCreationObserver observer);
+#endif
+
 class CPropertyPage : public CDialog {
 public:
     CPropertyPage(HINSTANCE resources, UINT templateId);

@@ -7,6 +7,7 @@
 
 #include "base/help.h"
 #include "base/ini_writer.h"
+#include "base/phase_timer.h"
 #include "siblings/vorda_common.h"
 
 namespace {
@@ -35,6 +36,7 @@ void EnableConfirmation(HWND window, BOOL enable) {
 }  // namespace
 
 void ReadImportDestination(int* destination, int* confirmation) {
+    VORDA_PHASE(kPhaseIniReads);
     *destination = 0;
     *confirmation = 0;
     char iniPath[MAX_PATH] = {};

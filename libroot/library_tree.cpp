@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/module_state.h"
+#include "base/phase_timer.h"
 #include "resources/resource.h"
 
 namespace {
@@ -29,6 +30,7 @@ void MakeFolderIniPath(const char* folder, char* out) {
 }
 
 int32_t ReadFolderEntries(const char* iniPath, EntryArray* entries) {
+    VORDA_PHASE(kPhaseLibraryLists);
     if (entries == nullptr || !HasPath(iniPath)) return 0;
     const std::string list = ReadList(iniPath, "FolderInfo", "NameList");
     const int32_t result = BuildNameEntries(list.c_str(), entries);
@@ -39,6 +41,7 @@ int32_t ReadFolderEntries(const char* iniPath, EntryArray* entries) {
 
 int32_t ReadBinderEntries(const char* libRoot, const char* library, const char* cabinet,
                           EntryArray* entries) {
+    VORDA_PHASE(kPhaseLibraryLists);
     if (libRoot == nullptr || library == nullptr || cabinet == nullptr || entries == nullptr)
         return 0;
     const std::string folder = std::string(libRoot) + "\\" + library + "\\" + cabinet;
@@ -56,11 +59,26 @@ int32_t ReadBinderEntries(const char* libRoot, const char* library, const char* 
 }
 
 int32_t FillComboFromNameList(HWND dialog, int comboId, const char* iniPath,
-                              std::vector<int32_t>* numbers) {
+                              std::vector<int32_t>* numbers, TreeListCache* cache) {
+    VORDA_PHASE(kPhaseComboFills);
     if (!HasPath(iniPath)) return 0;
-    EntryArray entries;
-    const int32_t result = ReadFolderEntries(iniPath, &entries);
+    EntryArray read;
+    const EntryArray* listed = &read;
+    int32_t result = 0;
+    if (cache != nullptr) {
+        auto found = cache->folders.find(iniPath);
+        if (found == cache->folders.end()) {
+            std::pair<int32_t, EntryArray> fresh;
+            fresh.first = ReadFolderEntries(iniPath, &fresh.second);
+            found = cache->folders.emplace(iniPath, std::move(fresh)).first;
+        }
+        result = found->second.first;
+        listed = &found->second.second;
+    } else {
+        result = ReadFolderEntries(iniPath, &read);
+    }
     if (result != 0) return result;
+    const EntryArray& entries = *listed;
     HWND combo = GetDlgItem(dialog, comboId);
     SendMessageA(combo, CB_RESETCONTENT, 0, 0);
     if (numbers != nullptr) numbers->clear();
@@ -85,6 +103,7 @@ int32_t FillComboFromNameList(HWND dialog, int comboId, const char* iniPath,
 }
 
 int32_t FillComboFromStringIds(HWND dialog, int comboId, const UINT* ids, int32_t count) {
+    VORDA_PHASE(kPhaseComboFills);
     HWND combo = GetDlgItem(dialog, comboId);
     SendMessageA(combo, CB_RESETCONTENT, 0, 0);
     for (int32_t i = 0; ids != nullptr && i < count; ++i) {
@@ -96,9 +115,25 @@ int32_t FillComboFromStringIds(HWND dialog, int comboId, const UINT* ids, int32_
 }
 
 int32_t AppendBinderList(HWND dialog, int comboId, const char* libRoot, const char* library,
-                         const char* cabinet) {
-    EntryArray entries;
-    const int32_t result = ReadBinderEntries(libRoot, library, cabinet, &entries);
+                         const char* cabinet, TreeListCache* cache) {
+    VORDA_PHASE(kPhaseComboFills);
+    EntryArray read;
+    const EntryArray* listed = &read;
+    int32_t result = 0;
+    if (cache != nullptr && libRoot != nullptr && library != nullptr && cabinet != nullptr) {
+        const std::string folder = std::string(libRoot) + "\\" + library + "\\" + cabinet;
+        auto found = cache->binders.find(folder);
+        if (found == cache->binders.end()) {
+            std::pair<int32_t, EntryArray> fresh;
+            fresh.first = ReadBinderEntries(libRoot, library, cabinet, &fresh.second);
+            found = cache->binders.emplace(folder, std::move(fresh)).first;
+        }
+        result = found->second.first;
+        listed = &found->second.second;
+    } else {
+        result = ReadBinderEntries(libRoot, library, cabinet, &read);
+    }
+    const EntryArray& entries = *listed;
     char temporary[MAX_PATH];
     LoadResString(IDS_TEMPORARY_BINDER, temporary, sizeof temporary);
     HWND combo = GetDlgItem(dialog, comboId);

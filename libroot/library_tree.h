@@ -5,7 +5,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "conditions/list_utils.h"
@@ -30,15 +32,25 @@ int32_t ReadFolderEntries(const char* iniPath, EntryArray* entries);
 int32_t ReadBinderEntries(const char* libRoot, const char* library, const char* cabinet,
                           EntryArray* entries);
 
+// Lists read from the tree, kept for as long as their owner wants the same
+// lists read again (the sheet, while it starts or commits its three
+// condition pages): each "folder.ini" list and each cabinet's binders are
+// then read once, with the result code of the first reading.
+struct TreeListCache {
+    std::map<std::string, std::pair<int32_t, EntryArray>> folders;  // by "folder.ini" path
+    std::map<std::string, std::pair<int32_t, EntryArray>> binders;  // by cabinet folder
+};
+
 // Fills combo box comboId of dialog with the shown texts of the NameList at
 // iniPath, each text once (as the box compares, any letter case), in list
 // order; (*numbers)[row] receives the largest folder number listed for the
 // row's text, or -1 when it has none. numbers grows with the rows, however
 // many the list holds; it may be null.
 // Returns 1 when filled, 0 when iniPath is null or empty, or the nonzero
-// result of the list parsing (the box is then left untouched).
+// result of the list parsing (the box is then left untouched). With a
+// cache, a list it holds is not read again.
 int32_t FillComboFromNameList(HWND dialog, int comboId, const char* iniPath,
-                              std::vector<int32_t>* numbers);
+                              std::vector<int32_t>* numbers, TreeListCache* cache = nullptr);
 
 // Fills combo box comboId of dialog with the string-table texts of ids, in
 // order. Always returns 1.
@@ -47,6 +59,7 @@ int32_t FillComboFromStringIds(HWND dialog, int comboId, const UINT* ids, int32_
 // Appends to combo box comboId of dialog the shown texts of the cabinet's
 // binders (libRoot\library\cabinet) in position order, leaving out the
 // temporary binder (string 4576, compared byte for byte) and texts the box
-// holds already. Returns the result of ReadBinderEntries.
+// holds already. Returns the result of ReadBinderEntries. With a cache, a
+// cabinet it holds is not read again.
 int32_t AppendBinderList(HWND dialog, int comboId, const char* libRoot, const char* library,
-                         const char* cabinet);
+                         const char* cabinet, TreeListCache* cache = nullptr);

@@ -7,6 +7,7 @@
 #include "base/ini_writer.h"
 #include "base/module_state.h"
 #include "base/paths.h"
+#include "base/phase_timer.h"
 #include "base/text.h"
 #include "resources/resource.h"
 #include "siblings/vorda_common.h"
@@ -55,6 +56,7 @@ void ChangeInfoPath(const char* ini, char* out, size_t size) {
 }  // namespace
 
 void GetLinkName(char* alias, int slot, int useDefault, HWND owner) {
+    VORDA_PHASE(kPhaseIniReads);
     if (alias == nullptr || !ValidSlot(slot)) return;
 
     char fallback[MAX_PATH] = {};

@@ -5,6 +5,7 @@
 
 #include "base/app_path.h"
 #include "base/module_state.h"
+#include "base/phase_timer.h"
 #include "base/text.h"
 #include "conditions/catalogue.h"
 #include "conditions/condition_io.h"
@@ -81,12 +82,17 @@ BOOL ConditionPage::OnInitDialog() {
     }
     // The weekday rows come with the template; a restarted page lists them
     // once again from scratch.
-    ::SendDlgItemMessageA(m_hWnd, family.weekdayCombo, CB_RESETCONTENT, 0, 0);
-    FillDialogLists(m_hWnd, Resources(), family.templateId);
+    {
+        VORDA_PHASE(kPhaseComboFills);
+        ::SendDlgItemMessageA(m_hWnd, family.weekdayCombo, CB_RESETCONTENT, 0, 0);
+        FillDialogLists(m_hWnd, Resources(), family.templateId);
+    }
 
     m_appFolder[0] = '\0';
     GetAppPath(m_appFolder);
     FillConditionNames();
+    if (rootProbe != nullptr && !rootProbe->Answers(kFolderProbeMilliseconds))
+        libRootPath[0] = '\0';
     FillLibraryCombo();
 
     char current[MAX_PATH];
@@ -101,8 +107,12 @@ BOOL ConditionPage::OnInitDialog() {
 }
 
 void ConditionPage::FillConditionNames() {
+    VORDA_PHASE(kPhaseComboFills);
     std::vector<std::string> names;
-    ListConditions(family.kind, m_appFolder, &names);
+    if (sharedListing != nullptr)
+        ListConditionsFrom(family.kind, m_appFolder, sharedListing, &names);
+    else
+        ListConditions(family.kind, m_appFolder, &names);
     HWND combo = GetDlgItem(family.conditionCombo);
     // One repaint for the whole list, however long.
     ::SendMessageA(combo, WM_SETREDRAW, FALSE, 0);
@@ -116,6 +126,7 @@ void ConditionPage::FillConditionNames() {
 }
 
 int ConditionPage::SelectConditionName(const char* name) {
+    VORDA_PHASE(kPhaseComboFills);
     HWND combo = GetDlgItem(family.conditionCombo);
     LRESULT row = ::SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                  reinterpret_cast<LPARAM>(name));
@@ -138,7 +149,7 @@ int ConditionPage::FillLibraryCombo() {
     char iniPath[MAX_PATH];
     MakeFolderIniPath(libRootPath, iniPath);
     return FillComboFromNameList(m_hWnd, family.layerCombos[kLayerLibrary], iniPath,
-                                 &m_libraryNumbers) != 0
+                                 &m_libraryNumbers, treeCache) != 0
                ? 1
                : 0;
 }
@@ -161,7 +172,9 @@ int ConditionPage::FillCabinetCombo() {
     const std::string folder = std::string(libRootPath) + "\\" + name;
     char iniPath[MAX_PATH];
     MakeFolderIniPath(folder.c_str(), iniPath);
-    return FillComboFromNameList(m_hWnd, cabinetCombo, iniPath, &m_cabinetNumbers) == 0 ? 0 : 1;
+    return FillComboFromNameList(m_hWnd, cabinetCombo, iniPath, &m_cabinetNumbers, treeCache) == 0
+               ? 0
+               : 1;
 }
 
 int ConditionPage::FillBinderCombo() {
@@ -185,7 +198,8 @@ int ConditionPage::FillBinderCombo() {
         AppendFolderNumber(m_cabinetNumbers[static_cast<size_t>(cabinetRow)], cabinet,
                            sizeof cabinet);
     }
-    return AppendBinderList(m_hWnd, binderCombo, libRootPath, library, cabinet) == 0 ? 1 : 0;
+    return AppendBinderList(m_hWnd, binderCombo, libRootPath, library, cabinet, treeCache) == 0 ? 1
+                                                                                                : 0;
 }
 
 void ConditionPage::FillIndexChoices() {
@@ -236,6 +250,7 @@ void ConditionPage::LoadConditionIntoPage(int mask) {
 }
 
 void ConditionPage::FillInfoList() {
+    VORDA_PHASE(kPhaseComboFills);
     m_infoList.ResetContent();
     const SortCondition& r = m_pageRecord;
     const bool hideItems = family.style1HidesItems && VordaGetStyle() == 1;
@@ -254,6 +269,7 @@ void ConditionPage::FillInfoList() {
 int ConditionPage::SetLayerText(int comboId, const char* text) {
     const int layer = LayerOf(comboId);
     if (layer < 0) return 0;
+    VORDA_PHASE(kPhaseComboFills);
     HWND combo = GetDlgItem(comboId);
     const LRESULT row = ::SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(text));

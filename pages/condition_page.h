@@ -14,9 +14,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/folder_probe.h"
+#include "conditions/catalogue.h"
 #include "conditions/sort_condition.h"
 #include "framework/check_list_box.h"
 #include "framework/property_page.h"
+#include "libroot/library_tree.h"
 #include "pages/condition_family.h"
 
 // Which parts LoadConditionIntoPage re-sets, a sum of these bits.
@@ -46,6 +49,16 @@ public:
     const ConditionFamily& family;
     // The current LibRoot folder, set by the sheet; empty when none answers.
     char libRootPath[MAX_PATH] = {};
+    // Set by the sheet while it starts its three condition pages at once:
+    // one pass over the application folder, shared by them, lists their
+    // conditions. Null otherwise (the page lists its own).
+    ConditionListing* sharedListing = nullptr;
+    // Set by the sheet with libRootPath: whether that folder answers, asked
+    // before the page starts. The page empties libRootPath when it does not.
+    FolderProbe* rootProbe = nullptr;
+    // Set by the sheet with sharedListing, and while it commits the three
+    // pages: the library tree's lists, read once for them.
+    TreeListCache* treeCache = nullptr;
     int savedOrDeleted = 0;  // set by the apply step and by Delete; read by the caller
     int checkArmed = 0;      // set by the sheet once its start-up activations are over
     int checkFailed = 0;     // the last leave check failed

@@ -1,24 +1,32 @@
-// Speed of the condition pages as a user meets them: loads VordaEnv.dll the
-// way the application does and times VordaConfigSet in mode 1 from the call
-// to the sheet standing idle with its three condition pages started, and
-// from pressing OK (one changed condition per page, each name dialog and
-// replace question answered at once by the robot) to the call returning.
+// Speed of the condition pages as a user meets them, against the platform's
+// own floor: loads VordaEnv.dll the way the application does and times
+// VordaConfigSet in mode 1 and, interleaved with it (one of each in turn), a
+// bare property sheet of the same four page templates whose pages do
+// nothing (bare_sheet.h). Both are driven by the same robot steps:
+//   start: from the call until the three condition pages exist, tab 0 is
+//     shown, the sheet has painted and the UI thread's queue is empty (seen
+//     on the UI thread itself, ui_watch.h);
+//   OK to return: one changed sort position per page, then OK, until the
+//     call returns; the module's name dialogs and replace questions are
+//     answered from the UI thread when they appear, so the robot's own
+//     reaction time is nil on both sides.
+// Each figure is the median of the opens; the ratio is the median of mode 1
+// over the bare sheet opened right after it, pair by pair, which holds also
+// when the machine's load changes during the run. A module built with VORDA_PHASE_TIMERS also tells
+// where its time goes, phase by phase.
 //
-//   usage: vorda_pages_bench.exe [opens per setup, default 5]
+//   usage: vorda_pages_bench.exe [opens of each per setup, default 21]
 //
 // Setups: the templates only; 1,000 user conditions per kind; 10,000 per
 // kind with a LibRoot of 60 libraries x 40 cabinets x 100 binders. The pages
 // read the LibRoot's list, the list of the library in force and the binders
 // of the cabinet in force, so every library and every cabinet list is laid
-// out in full, and the 100 binders in the cabinets the pages open. Each
-// figure is the median of the opens; the robot polls every 10 ms, which
-// bounds the resolution.
+// out in full, and the 100 binders in the cabinets the pages open.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -28,31 +36,37 @@
 #include "host/robot/robot.h"
 #include "resources/resource.h"
 #include "tests/support/test_support.h"
+#include "tools/pages_bench/bare_sheet.h"
+#include "tools/pages_bench/ui_watch.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
 using testsupport::MakeFolder;
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
 
-const char kNameDialog[] = "Specification of configuration name";
+const DWORD kTimeoutMs = 120000;
 
 struct Kind {
     char prefix;
     const char* templateName;
     const char* divsetKey;
+    const char* section;
     int positionNext;
 };
 const Kind kKinds[3] = {
-    {'s', "Scanner Template Binder 1", "SCAN", IDC_SCAN_POSITION_NEXT},
-    {'f', "FAX Receive Template Binder 1", "FAX", IDC_FAXRX_POSITION_NEXT},
-    {'n', "FAX Send Template Binder 1", "SNDFAX", IDC_FAXTX_POSITION_NEXT},
+    {'s', "Scanner Template Binder 1", "SCAN", "SCANNER", IDC_SCAN_POSITION_NEXT},
+    {'f', "FAX Receive Template Binder 1", "FAX", "FAX-RX", IDC_FAXRX_POSITION_NEXT},
+    {'n', "FAX Send Template Binder 1", "SNDFAX", "FAX-TX", IDC_FAXTX_POSITION_NEXT},
 };
 
-struct Times {
+enum Side { kModule, kBare };
+
+struct Open {
     double startMs = 0;
     double okMs = 0;
+    bench::PhaseSnapshot startPhases, restPhases;
 };
 
 double Median(std::vector<double> values) {
@@ -60,9 +74,7 @@ double Median(std::vector<double> values) {
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
-double MsSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 class Bench {
 public:
@@ -84,25 +96,32 @@ public:
     }
     ~Bench() { testsupport::SetAppFolder(nullptr); }
 
-    bool Load(std::string& error) { return module_.Load(error); }
+    // The module loads once the environment is laid out.
+    void SetPhases(const bench::PhaseExports& phases) { watch_.SetPhases(phases); }
 
-    // One open: the start time, then OK after one change per page.
-    bool Open(Times& times) {
+    // One open of either sheet: the start, then OK after one change per
+    // page. False when the sheet did not start or mode 1 did not return 1.
+    bool Run(Side side, bench::BareSheet& bare, Open* open) {
         char paths[3][MAX_PATH] = {};
         root_.copy(paths[0], MAX_PATH - 1);
         int index = 0, show = 0;
-        Clock::time_point start;
-        bool ok = true;
+        Clock::time_point pressed;
+        bool started = false, scripted = false;
+        watch_.Prepare();
         const int result = robot::Run(
             [&] {
-                start = Clock::now();
-                return module_.configSet(1, paths[0], paths[1], paths[2], &index, &show);
+                watch_.BeforeCall();
+                const int r = side == kModule ? module_.configSet(1, paths[0], paths[1], paths[2],
+                                                                  &index, &show)
+                                              : (bare.Run() >= 0 ? 1 : -1);
+                watch_.AfterCall();
+                return r;
             },
             [&](robot::Robot& r) {
-                r.setTimeoutMs(120000);
-                HWND sheet = r.WaitForSheet();
-                r.WaitIdle();
-                times.startMs = MsSince(start);
+                r.setTimeoutMs(kTimeoutMs);
+                HWND sheet = nullptr;
+                if (!watch_.WaitStarted(kTimeoutMs, &sheet)) r.Fail("the sheet did not start");
+                started = true;
                 // The other sort position on every page. Leaving a changed
                 // page would save it at once, so the hidden pages get the
                 // click's notification from the UI thread.
@@ -120,25 +139,25 @@ public:
                                      reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
                     });
                 }
-                const Clock::time_point pressed = Clock::now();
+                pressed = Clock::now();
                 r.PressOk(sheet);
-                while (!r.CallReturned()) {
-                    for (HWND window : r.Windows()) {
-                        if (HWND box = r.FindMessageBox(window)) {
-                            r.Answer(r.ReadMessageBox(box), IDYES);  // replace: Yes
-                            break;
-                        }
-                        if (IsWindowEnabled(window) && r.Text(window) == kNameDialog) {
-                            r.Click(window, IDOK);
-                            break;
-                        }
-                    }
-                    Sleep(1);
-                }
-                times.okMs = MsSince(pressed);
+                r.WaitCallReturned();
+                scripted = true;
             });
-        if (result != 1) ok = false;
-        return ok;
+        if (!started || !scripted || result != 1) {
+            std::fprintf(stderr, "%s: %s after %.0f ms, the call gave %d\n",
+                         side == kModule ? "mode 1" : "bare sheet",
+                         !started    ? "no start seen"
+                         : !scripted ? "the script failed"
+                                     : "done",
+                         Ms(watch_.returned() - watch_.callStart()), result);
+            return false;
+        }
+        open->startMs = Ms(watch_.started() - watch_.callStart());
+        open->okMs = Ms(watch_.returned() - pressed);
+        open->startPhases = watch_.startPhases();
+        open->restPhases = watch_.restPhases();
+        return true;
     }
 
     // count user conditions per kind, copies of template 1; the first one of
@@ -156,14 +175,8 @@ public:
             const std::string inForce = Condition(kind.prefix, "User00000");
             divset += std::string(kind.divsetKey) + "=\"" + inForce + "\"\r\n";
             if (!intoTree) continue;
-            WritePrivateProfileStringA(kind.prefix == 's'   ? "SCANNER"
-                                       : kind.prefix == 'f' ? "FAX-RX"
-                                                            : "FAX-TX",
-                                       "LIBRARY", "\"Library01\"", inForce.c_str());
-            WritePrivateProfileStringA(kind.prefix == 's'   ? "SCANNER"
-                                       : kind.prefix == 'f' ? "FAX-RX"
-                                                            : "FAX-TX",
-                                       "CABINET", "\"Cabinet01\"", inForce.c_str());
+            WritePrivateProfileStringA(kind.section, "LIBRARY", "\"Library01\"", inForce.c_str());
+            WritePrivateProfileStringA(kind.section, "CABINET", "\"Cabinet01\"", inForce.c_str());
         }
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, nullptr);
         WriteFileBytes(app_ + "\\DIVSET.ini", divset);
@@ -212,24 +225,85 @@ private:
     }
 
     host::OptionsModule& module_;
+    bench::UiWatch watch_;
     testsupport::TempDir temp_;
     std::string app_;
     std::string root_;
 };
 
-bool Measure(Bench& bench, const char* setup, int opens, double* startMedian) {
-    std::vector<double> starts, oks;
+void PrintPhases(const bench::PhaseExports& phases, const std::vector<Open>& opens) {
+    if (!phases.present() || opens.empty()) return;
+    const int count = opens.front().startPhases.count;
+    std::printf("    %-44s %9s %9s\n", "mode 1 by phase (medians, ms)", "start", "OK");
+    std::vector<double> otherStart, otherOk;
+    for (const Open& open : opens) {
+        double start = open.startMs, ok = open.okMs;
+        for (int p = 0; p < count; ++p) {
+            start -= open.startPhases.ms[p];
+            ok -= open.restPhases.ms[p];
+        }
+        otherStart.push_back(start);
+        otherOk.push_back(ok);
+    }
+    for (int p = 0; p < count; ++p) {
+        std::vector<double> start, ok;
+        for (const Open& open : opens) {
+            start.push_back(open.startPhases.ms[p]);
+            ok.push_back(open.restPhases.ms[p]);
+        }
+        std::printf("    %-44s %9.2f %9.2f\n", phases.name(p), Median(start), Median(ok));
+    }
+    std::printf("    %-44s %9.2f %9.2f\n", "the rest (sheet, page code, platform)",
+                Median(otherStart), Median(otherOk));
+}
+
+// opens of each sheet, one after the other in turn; false when one failed.
+bool Measure(Bench& bench, bench::BareSheet& bare, const bench::PhaseExports& phases,
+             const char* setup, int opens) {
+    std::vector<Open> module, yardstick;
+    // An open that fails (the platform refusing a window on a loaded
+    // machine) is tried again, twice at most, and counted.
+    int retries = 0;
+    auto run = [&](Side side, Open* open) {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            if (bench.Run(side, bare, open)) return true;
+            ++retries;
+        }
+        return false;
+    };
     for (int i = 0; i < opens; ++i) {
-        Times times;
-        if (!bench.Open(times)) {
-            std::printf("%-44s the sheet did not return 1\n", setup);
+        Open a, b;
+        if (!run(kModule, &a)) {
+            std::printf("%-40s mode 1 did not start or did not return 1\n", setup);
             return false;
         }
-        starts.push_back(times.startMs);
-        oks.push_back(times.okMs);
+        if (!run(kBare, &b)) {
+            std::printf("%-40s the bare sheet did not start\n", setup);
+            return false;
+        }
+        module.push_back(a);
+        yardstick.push_back(b);
+        // Progress, open by open, apart from the table.
+        std::fprintf(stderr, "%s %d: start %.1f / %.1f ms, OK %.1f / %.1f ms\n", setup, i + 1,
+                     a.startMs, b.startMs, a.okMs, b.okMs);
     }
-    *startMedian = Median(starts);
-    std::printf("%-44s start %8.1f ms   OK to return %8.1f ms\n", setup, *startMedian, Median(oks));
+    auto median = [](const std::vector<Open>& list, double Open::*field) {
+        std::vector<double> values;
+        for (const Open& open : list) values.push_back(open.*field);
+        return Median(values);
+    };
+    std::vector<double> startRatios, okRatios;
+    for (size_t i = 0; i < module.size(); ++i) {
+        if (yardstick[i].startMs > 0)
+            startRatios.push_back(module[i].startMs / yardstick[i].startMs);
+        if (yardstick[i].okMs > 0) okRatios.push_back(module[i].okMs / yardstick[i].okMs);
+    }
+    std::printf("%-40s %8.1f %8.1f %6.2fx   %8.1f %8.1f %6.2fx\n", setup,
+                median(module, &Open::startMs), median(yardstick, &Open::startMs),
+                Median(startRatios), median(module, &Open::okMs), median(yardstick, &Open::okMs),
+                Median(okRatios));
+    if (retries > 0) std::printf("    (%d opens tried again)\n", retries);
+    PrintPhases(phases, module);
     std::fflush(stdout);
     return true;
 }
@@ -239,31 +313,45 @@ bool Measure(Bench& bench, const char* setup, int opens, double* startMedian) {
 int main(int argc, char** argv) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    const int opens = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const int opens = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
 
     host::OptionsModule module;
     Bench bench(module);
     std::string error;
-    if (!bench.Load(error)) {
+    if (!module.Load(error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
-    std::printf("mode 1, median of %d opens\n", opens);
-    Times warmUp;  // writes the nine templates
-    if (!bench.Open(warmUp)) return 1;
+    bench::PhaseExports phases;
+    phases.times = reinterpret_cast<decltype(phases.times)>(
+        GetProcAddress(module.handle(), "VordaPhaseTimes"));
+    phases.name =
+        reinterpret_cast<decltype(phases.name)>(GetProcAddress(module.handle(), "VordaPhaseName"));
+    bench::BareSheet bare(module.handle());
+    if (!bare.Ready()) {
+        std::fprintf(stderr, "the bare sheet cannot be built from the module's templates\n");
+        return 1;
+    }
+    bench.SetPhases(phases);
+
+    std::printf("mode 1 against a bare sheet of its page templates, medians of %d opens each%s\n",
+                opens, phases.present() ? ", module with phase timers" : "");
+    std::printf("%-40s %8s %8s %7s   %8s %8s %7s\n", "", "start", "", "", "OK to", "return", "");
+    std::printf("%-40s %8s %8s %7s   %8s %8s %7s\n", "setup (ms)", "mode 1", "bare", "ratio",
+                "mode 1", "bare", "ratio");
+    Open warmUp;  // writes the nine templates
+    if (!bench.Run(kModule, bare, &warmUp) || !bench.Run(kBare, bare, &warmUp)) return 1;
 
     // The first two setups differ only in the catalogue: the same small tree,
     // conditions in force that name no library of it.
-    double templatesOnly = 0, thousand = 0, tenThousand = 0;
     bench.LayOutTree(12, 40, 100);
-    if (!Measure(bench, "templates only", opens, &templatesOnly)) return 1;
+    if (!Measure(bench, bare, phases, "templates only", opens)) return 1;
     bench.AddUserConditions(1000, false);
-    if (!Measure(bench, "1,000 per kind", opens, &thousand)) return 1;
+    if (!Measure(bench, bare, phases, "1,000 per kind", opens)) return 1;
+    const Clock::time_point layOut = Clock::now();
     bench.AddUserConditions(10000, true);
     bench.LayOutTree(60, 40, 100);
-    if (!Measure(bench, "10,000 per kind, LibRoot 60 x 40 x 100", opens, &tenThousand)) return 1;
-    if (templatesOnly > 0) {
-        std::printf("1,000 per kind / templates only: %.2f\n", thousand / templatesOnly);
-    }
+    std::fprintf(stderr, "laid out 10,000 per kind in %.0f ms\n", Ms(Clock::now() - layOut));
+    if (!Measure(bench, bare, phases, "10,000 per kind, LibRoot 60 x 40 x 100", opens)) return 1;
     return 0;
 }
