@@ -8,6 +8,7 @@
 
 #include "base/ini_writer.h"
 #include "base/paths.h"
+#include "base/profile_reader.h"
 #include "base/temp_files.h"
 #include "base/text.h"
 #include "conditions/catalogue.h"
@@ -59,11 +60,12 @@ void CheckListedFiles(const std::string& from, const std::string& folder, const 
             continue;
         }
         in.target = ConditionFilePath(in.kind, folder, in.name);
+        const ProfileReader source = ProfileReader::InMemory(in.source.c_str());
         SortCondition record = {};
-        ReadConditionIn(from.c_str(), in.source.c_str(), in.kind, &record);
+        ReadConditionFrom(source, from.c_str(), in.kind, &record);
         // Template names are refused like any other name the sheet refuses.
         const size_t before = static_cast<size_t>(out->errors());
-        CheckCondition(in.source, in.name, false, true, in.kind, record, out);
+        CheckCondition(source, in.name, false, true, in.kind, record, out);
         if (in.target.empty()) {
             out->Add(kError, in.source, "name", "the name is too long for the application folder");
         } else if (PathExists(in.target.c_str())) {
