@@ -124,8 +124,10 @@ void RemoveStagingFolder(const char* staging) {
 
 int StageBytes(const char* folder, const std::string& bytes, char* temp) {
     if (!MakeTempPath(folder, temp)) return 0;
-    HANDLE file =
-        CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // The name is new and spelled as it will be opened: looked up by that
+    // spelling alone, Wine need not search the folder for another one.
+    HANDLE file = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_POSIX_SEMANTICS, nullptr);
     bool ok = file != INVALID_HANDLE_VALUE;
     for (size_t at = 0; ok && at < bytes.size();) {
         const size_t left = bytes.size() - at;
