@@ -96,6 +96,102 @@ int CanCreateTempIn(const char* folder) {
     return 1;
 }
 
+int MakeStagingFolder(const char* folder, char* staging) {
+    if (MakeTempPath(folder, staging) && CreateDirectoryA(staging, nullptr)) return 1;
+    staging[0] = '\0';
+    return 0;
+}
+
+void RemoveStagingFolder(const char* staging) {
+    if (staging == nullptr || staging[0] == '\0') return;
+    char pattern[MAX_PATH];
+    const int length = std::snprintf(pattern, sizeof pattern, "%s\\*", staging);
+    if (length <= 0 || length >= MAX_PATH) return;
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA(pattern, &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
+            char path[MAX_PATH];
+            const int written =
+                std::snprintf(path, sizeof path, "%s\\%s", staging, found.cFileName);
+            if (written > 0 && written < MAX_PATH) RemoveTemp(path);
+        } while (FindNextFileA(find, &found));
+        FindClose(find);
+    }
+    RemoveDirectoryA(staging);
+}
+
+int StageBytes(const char* folder, const std::string& bytes, char* temp) {
+    if (!MakeTempPath(folder, temp)) return 0;
+    // The name is new and spelled as it will be opened: looked up by that
+    // spelling alone, Wine need not search the folder for another one.
+    HANDLE file = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_POSIX_SEMANTICS, nullptr);
+    bool ok = file != INVALID_HANDLE_VALUE;
+    for (size_t at = 0; ok && at < bytes.size();) {
+        const size_t left = bytes.size() - at;
+        const DWORD chunk = static_cast<DWORD>(left > 65536 ? 65536 : left);
+        DWORD written = 0;
+        ok = WriteFile(file, bytes.data() + at, chunk, &written, nullptr) && written == chunk;
+        at += written;
+    }
+    if (file != INVALID_HANDLE_VALUE) {
+        ok = FlushFileBuffers(file) && ok;
+        CloseHandle(file);
+        if (!ok) RemoveTemp(temp);
+    }
+    if (!ok) temp[0] = '\0';
+    return ok ? 1 : 0;
+}
+
+namespace {
+
+// The rename of an open file to target. Under Wine it costs one search of
+// target's folder, a rename by path two. false, with the error set, when
+// the platform refuses.
+bool RenameOpenFile(HANDLE file, const char* target, bool replace) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, target, -1, nullptr, 0);
+    if (length <= 1) {
+        SetLastError(ERROR_INVALID_NAME);
+        return false;
+    }
+    const size_t size = sizeof(FILE_RENAME_INFO) + static_cast<size_t>(length) * sizeof(WCHAR);
+    std::string buffer(size, '\0');
+    FILE_RENAME_INFO* info = reinterpret_cast<FILE_RENAME_INFO*>(&buffer[0]);
+    info->ReplaceIfExists = replace ? TRUE : FALSE;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>(length - 1) * sizeof(WCHAR);
+    MultiByteToWideChar(CP_ACP, 0, target, -1, info->FileName, length);
+    return SetFileInformationByHandle(file, FileRenameInfo, info, static_cast<DWORD>(size)) != 0;
+}
+
+}  // namespace
+
+int PlaceTemp(const char* temp, const char* target, bool replace) {
+    for (int attempt = 1;; ++attempt) {
+        HANDLE file = CreateFileA(temp, DELETE | SYNCHRONIZE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return 0;
+        const bool renamed = RenameOpenFile(file, target, replace);
+        DWORD error = GetLastError();
+        CloseHandle(file);
+        if (renamed) return 1;
+        // A platform that takes no path here renames by path.
+        if (error == ERROR_INVALID_PARAMETER || error == ERROR_INVALID_NAME ||
+            error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION) {
+            if (MoveFileExA(temp, target,
+                            (replace ? MOVEFILE_REPLACE_EXISTING : 0) | MOVEFILE_WRITE_THROUGH))
+                return 1;
+            error = GetLastError();
+        }
+        if (attempt == kReplaceAttempts ||
+            (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION))
+            return 0;
+        Sleep(kReplaceRetryMs);
+    }
+}
+
 void RemoveLeftoverTemps(const char* folder) {
     char pattern[MAX_PATH];
     const int length =
@@ -107,11 +203,14 @@ void RemoveLeftoverTemps(const char* folder) {
     do {
         unsigned long pid = 0;
         unsigned long start = 0;
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
         if (!ParseTempName(found.cFileName, &pid, &start) || WriterLives(pid, start)) continue;
         char path[MAX_PATH];
         const int written = std::snprintf(path, sizeof path, "%s\\%s", folder, found.cFileName);
-        if (written > 0 && written < MAX_PATH) RemoveTemp(path);
+        if (written <= 0 || written >= MAX_PATH) continue;
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+            RemoveStagingFolder(path);
+        else
+            RemoveTemp(path);
     } while (FindNextFileA(find, &found));
     FindClose(find);
 }

@@ -28,9 +28,29 @@ int MakeTempPath(const char* folder, char* out);
 // closes it). Returns 1 or 0.
 int CanCreateTempIn(const char* folder);
 
-// Deletes every temporary in folder whose writer has ended. Names of another
-// form are left alone.
+// Deletes every temporary in folder whose writer has ended, staging folders
+// (below) with what they hold. Names of another form are left alone.
 void RemoveLeftoverTemps(const char* folder);
+
+// A staging folder: a folder with a temporary's name inside folder, for
+// writing many files into a large folder. Under Wine every name not yet in a
+// folder costs a search of the whole folder: a temporary made beside each
+// target costs the large folder that search once more per file, one made in
+// the staging folder does not. Makes it and gives its path in staging (260
+// bytes). Returns 1, or 0 (staging empty) when it cannot be made.
+int MakeStagingFolder(const char* folder, char* staging);
+
+// Deletes staging and the files in it; nothing for an empty path.
+void RemoveStagingFolder(const char* staging);
+
+// Writes bytes to a new temporary in folder, flushed to disk; its path goes
+// into temp (260 bytes). Returns 1, or 0 (temp empty, nothing left behind).
+int StageBytes(const char* folder, const std::string& bytes, char* temp);
+
+// ReplaceWithTemp for a temporary in a staging folder of target's folder:
+// one rename, through the temporary's handle where the platform allows. When
+// replace is false, a target that exists is kept and 0 returned.
+int PlaceTemp(const char* temp, const char* target, bool replace);
 
 // Deletes temp, also when it carries the read-only attribute. Nothing
 // happens when it does not exist.

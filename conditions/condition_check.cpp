@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "base/profile_reader.h"
 #include "base/text.h"
 #include "conditions/condition_format.h"
 #include "conditions/list_utils.h"
@@ -73,11 +74,11 @@ bool IsWord(const char* value, const char* const* words) {
 
 class Checker {
 public:
-    Checker(const char* path, int32_t kind) : path_(path), kind_(NormalizeKind(kind)) {}
+    Checker(const ProfileReader& file, int32_t kind) : file_(file), kind_(NormalizeKind(kind)) {}
 
     std::vector<ConditionFileFinding> Run() {
         std::vector<char> sections(kNameListSize + 2, '\0');
-        GetPrivateProfileSectionNamesA(sections.data(), kNameListSize, path_);
+        file_.SectionNames(sections.data(), kNameListSize);
         CheckSection(sections.data(), UseSection(kind_), kUseRules,
                      sizeof kUseRules / sizeof kUseRules[0]);
         CheckSection(sections.data(), MainSection(kind_), kMainRules,
@@ -93,7 +94,7 @@ private:
             return;
         }
         std::vector<char> keys(kNameListSize + 2, '\0');
-        GetPrivateProfileStringA(section, nullptr, "", keys.data(), kNameListSize, path_);
+        file_.String(section, nullptr, "", keys.data(), kNameListSize);
         for (size_t i = 0; i < count; ++i) {
             const KeyRule& rule = rules[i];
             if (rule.form == Form::List && kind_ == kScanner) continue;
@@ -102,7 +103,7 @@ private:
                 continue;
             }
             char value[kValueBufferSize] = {};
-            GetPrivateProfileStringA(section, rule.key, "", value, sizeof value, path_);
+            file_.String(section, rule.key, "", value, sizeof value);
             if (value[0] != '\0') CheckValue(section, rule, value);
         }
     }
@@ -112,8 +113,7 @@ private:
     // field is full. Reading it the same way tells what the read keeps.
     bool FitsField(const char* section, const KeyRule& rule, const char* value) const {
         std::vector<char> kept(rule.capacity, '\0');
-        GetPrivateProfileStringA(section, rule.key, "", kept.data(),
-                                 static_cast<DWORD>(kept.size()), path_);
+        file_.String(section, rule.key, "", kept.data(), static_cast<DWORD>(kept.size()));
         return std::strcmp(kept.data(), value) == 0;
     }
 
@@ -171,14 +171,14 @@ private:
         return findings_.back();
     }
 
-    const char* path_;
+    const ProfileReader& file_;
     int32_t kind_;
     std::vector<ConditionFileFinding> findings_;
 };
 
 }  // namespace
 
-std::vector<ConditionFileFinding> CheckConditionFile(const char* path, int32_t kind) {
-    if (path == nullptr || path[0] == '\0') return {};
-    return Checker(path, kind).Run();
+std::vector<ConditionFileFinding> CheckConditionFile(const ProfileReader& file, int32_t kind) {
+    if (file.path()[0] == '\0') return {};
+    return Checker(file, kind).Run();
 }

@@ -28,8 +28,9 @@ struct ConditionFileFinding {
                                // quoted value
 };
 
-// The findings of the condition file at path read as kind, in the order the
+// The findings of the condition file read as kind, in the order the
 // sections and keys are written (use section, then main section); empty
 // when the file can be read whole. An empty value is no finding: the read
 // takes the default for it, as for the templates' own empty values.
-std::vector<ConditionFileFinding> CheckConditionFile(const char* path, int32_t kind);
+class ProfileReader;
+std::vector<ConditionFileFinding> CheckConditionFile(const ProfileReader& file, int32_t kind);

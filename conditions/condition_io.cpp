@@ -7,6 +7,7 @@
 #include "base/app_path.h"
 #include "base/paths.h"
 #include "base/phase_timer.h"
+#include "base/profile_reader.h"
 #include "base/text.h"
 #include "conditions/condition_entries.h"
 #include "conditions/condition_format.h"
@@ -23,11 +24,11 @@ const char* FaxListSection(int32_t kind) {
 // missing or empty value. An empty source (no file to read from) gives the
 // default. The target is cleared first: a value cut in the middle of a
 // double-byte character then ends cleanly instead of keeping a stale byte.
-void ReadValue(const char* source, const char* section, const char* key, const char* fallback,
-               char* target, size_t size) {
+void ReadValue(const ProfileReader& source, const char* section, const char* key,
+               const char* fallback, char* target, size_t size) {
     std::memset(target, 0, size);
-    if (source[0] != '\0')
-        GetPrivateProfileStringA(section, key, fallback, target, static_cast<DWORD>(size), source);
+    if (source.path()[0] != '\0')
+        source.String(section, key, fallback, target, static_cast<DWORD>(size));
     if (target[0] == '\0') CopyText(target, size, fallback);
 }
 
@@ -41,7 +42,7 @@ const char* FirstLayerWithMode(const SortCondition& r, NamingMode mode) {
 
 // DIVSET.ini keeps no FAX-CHECK, DATETYPE or DATEWEEK: rebuild them from the
 // stored layer names.
-void MigrateFromDivset(const char* source, SortCondition* r) {
+void MigrateFromDivset(const ProfileReader& source, SortCondition* r) {
     const int32_t kind = NormalizeKind(r->kind);
     const char* main = MainSection(kind);
     if (kind != kScanner) {
@@ -96,7 +97,7 @@ bool HasOwnFile(const char* path) { return std::strlen(path) < MAX_PATH && IsFil
 
 // Fills r from source, the condition's own file or (fromDivset) DIVSET.ini;
 // an empty source gives the defaults.
-void ReadFromSource(const char* path, const char* source, bool fromDivset, int32_t kind,
+void ReadFromSource(const char* path, const ProfileReader& source, bool fromDivset, int32_t kind,
                     SortCondition& r) {
     CopyText(r.path, sizeof r.path, path);
     r.kind = kind;
@@ -173,7 +174,7 @@ int32_t ReadCondition(const char* path, int32_t kind, SortCondition* record) {
         char folder[MAX_PATH] = {};
         if (GetAppPath(folder)) MakeConditionPath(kind, kSelectDivset, folder, source);
     }
-    ReadFromSource(path, source, fromDivset, kind, *record);
+    ReadFromSource(path, ProfileReader(source), fromDivset, kind, *record);
     return 1;
 }
 
@@ -187,7 +188,23 @@ int32_t ReadConditionIn(const char* appFolder, const char* path, int32_t kind,
         CopyText(source, sizeof source, path);
     else
         MakeConditionPath(kind, kSelectDivset, appFolder, source);
-    ReadFromSource(path, source, fromDivset, kind, *record);
+    ReadFromSource(path, ProfileReader(source), fromDivset, kind, *record);
+    return 1;
+}
+
+int32_t ReadConditionFrom(const ProfileReader& file, const char* appFolder, int32_t kind,
+                          SortCondition* record) {
+    if (appFolder == nullptr || record == nullptr) return 0;
+    const char* path = file.path();
+    // A file read into memory exists and is no folder.
+    const bool own = file.inMemory() ? std::strlen(path) < MAX_PATH : HasOwnFile(path);
+    if (own) {
+        ReadFromSource(path, file, false, kind, *record);
+        return 1;
+    }
+    char source[MAX_PATH] = {};
+    MakeConditionPath(kind, kSelectDivset, appFolder, source);
+    ReadFromSource(path, ProfileReader::InMemory(source), true, kind, *record);
     return 1;
 }
 

@@ -19,6 +19,12 @@ int32_t ReadCondition(const char* path, int32_t kind, SortCondition* record);
 int32_t ReadConditionIn(const char* appFolder, const char* path, int32_t kind,
                         SortCondition* record);
 
+// ReadConditionIn of file's path, its values taken from file: the same
+// record, read in one pass when file was read into memory.
+class ProfileReader;
+int32_t ReadConditionFrom(const ProfileReader& file, const char* appFolder, int32_t kind,
+                          SortCondition* record);
+
 // Writes record to the file its path names, use section first; keys of the
 // file that a condition does not write stay as they are. Converts the record
 // to file form in place. Returns 1 when the file holds the record; 0 when

@@ -33,12 +33,17 @@ bool WriteFromCopy(const Planned& p, const std::string& folder) {
     return WriteCondition(&record) != 0 && IsFile(p.target.c_str());
 }
 
-// source copied to target through a temporary beside it. The folder's
-// leftovers were removed once before the first copy.
-bool CopyInto(const std::string& source, const std::string& target) {
+// source copied to target, which does not exist, through a temporary in the
+// staging folder: target appears whole or not at all. *size: the bytes.
+bool CopyInto(const std::string& source, const std::string& target, const char* staging,
+              long long* size) {
+    std::string bytes;
     char temp[MAX_PATH];
-    if (!StageCopy(source.c_str(), target.c_str(), temp)) return false;
-    if (ReplaceWithTemp(temp, target.c_str())) return true;
+    if (!ReadWholeFile(source.c_str(), &bytes) || !StageBytes(staging, bytes, temp)) return false;
+    if (PlaceTemp(temp, target.c_str(), false)) {
+        *size = static_cast<long long>(bytes.size());
+        return true;
+    }
     RemoveTemp(temp);
     return false;
 }
@@ -125,11 +130,23 @@ int RunExport(const Arguments& args, const std::string& folder) {
         return kExitFindings;
     }
 
+    // The copies are made in a staging folder inside the export folder and
+    // each renamed into place: a temporary beside each target would cost
+    // the growing export folder a search more per file under Wine.
+    char staging[MAX_PATH] = {};
+    MakeStagingFolder(out, staging);
     std::vector<std::string> written;
     for (const Planned& p : plan) {
-        const bool copied =
-            p.entry.hasFile ? CopyInto(p.entry.path, p.target) : WriteFromCopy(p, folder);
+        long long size = 0;
+        bool copied = false;
+        if (!p.entry.hasFile) {
+            copied = WriteFromCopy(p, folder);
+            size = FileSize(p.target);
+        } else if (staging[0] != '\0') {
+            copied = CopyInto(p.entry.path, p.target, staging, &size);
+        }
         if (!copied) {
+            RemoveStagingFolder(staging);
             RemoveWritten(written);
             const bool unreadable = p.entry.hasFile && !CanRead(p.entry.path);
             PrintError("VordaCond: could not " +
@@ -138,8 +155,9 @@ int RunExport(const Arguments& args, const std::string& folder) {
             return kExitFindings;
         }
         written.push_back(p.target);
-        manifest.files.push_back({p.fileName, FileSize(p.target)});
+        manifest.files.push_back({p.fileName, size});
     }
+    RemoveStagingFolder(staging);
     // Written last and whole: a folder with it holds a finished export.
     if (!WriteManifest(out, manifest)) {
         RemoveWritten(written);

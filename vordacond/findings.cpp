@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/module_state.h"
+#include "base/profile_reader.h"
 #include "base/text.h"
 #include "conditions/condition_check.h"
 #include "conditions/condition_rules.h"
@@ -91,11 +92,12 @@ std::string FileProblemText(const ConditionFileFinding& f) {
 
 }  // namespace
 
-bool CheckCondition(const std::string& file, const std::string& name, bool isTemplate, bool hasFile,
-                    int kind, const SortCondition& record, FindingList* out) {
+bool CheckCondition(const ProfileReader& reader, const std::string& name, bool isTemplate,
+                    bool hasFile, int kind, const SortCondition& record, FindingList* out) {
+    const std::string file = reader.path();
     bool whole = true;
     if (hasFile) {
-        for (const ConditionFileFinding& f : CheckConditionFile(file.c_str(), kind)) {
+        for (const ConditionFileFinding& f : CheckConditionFile(reader, kind)) {
             whole = false;
             const std::string field =
                 f.key[0] == '\0' ? std::string() : std::string("[") + f.section + "] " + f.key;

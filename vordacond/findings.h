@@ -47,8 +47,9 @@ std::string MessageText(unsigned id);
 // conditions only: a template keeps its reserved name), the layer-name and
 // related-information rules of record. Errors only. Returns false when the
 // file cannot be read whole (its record then holds defaults).
-bool CheckCondition(const std::string& file, const std::string& name, bool isTemplate, bool hasFile,
-                    int kind, const SortCondition& record, FindingList* out);
+class ProfileReader;
+bool CheckCondition(const ProfileReader& file, const std::string& name, bool isTemplate,
+                    bool hasFile, int kind, const SortCondition& record, FindingList* out);
 
 // The folder that folder's "folder.ini" lists under shown text name (any
 // letter case), with "#" and its number as the sheet builds it; "" when the

@@ -8,6 +8,7 @@
 
 #include "base/ini_writer.h"
 #include "base/paths.h"
+#include "base/profile_reader.h"
 #include "base/temp_files.h"
 #include "base/text.h"
 #include "conditions/catalogue.h"
@@ -59,11 +60,12 @@ void CheckListedFiles(const std::string& from, const std::string& folder, const 
             continue;
         }
         in.target = ConditionFilePath(in.kind, folder, in.name);
+        const ProfileReader source = ProfileReader::InMemory(in.source.c_str());
         SortCondition record = {};
-        ReadConditionIn(from.c_str(), in.source.c_str(), in.kind, &record);
+        ReadConditionFrom(source, from.c_str(), in.kind, &record);
         // Template names are refused like any other name the sheet refuses.
         const size_t before = static_cast<size_t>(out->errors());
-        CheckCondition(in.source, in.name, false, true, in.kind, record, out);
+        CheckCondition(source, in.name, false, true, in.kind, record, out);
         if (in.target.empty()) {
             out->Add(kError, in.source, "name", "the name is too long for the application folder");
         } else if (PathExists(in.target.c_str())) {
@@ -157,17 +159,22 @@ bool CanRead(const std::string& path) {
     return true;
 }
 
-// Stages every file; on the first failure removes what was staged and says
+// Stages every file in a staging folder of the application folder (a
+// temporary beside each target would cost the large folder a search more per
+// file under Wine); on the first failure removes what was staged and says
 // which file failed. Nothing in the application folder has changed then.
-bool StageAll(const std::string& folder, std::vector<Incoming>* incoming) {
+bool StageAll(const std::string& folder, char* staging, std::vector<Incoming>* incoming) {
     RemoveLeftoverTemps(folder.c_str());
+    const bool made = MakeStagingFolder(folder.c_str(), staging) != 0;
     for (Incoming& in : *incoming) {
+        std::string bytes;
         char temp[MAX_PATH] = {};
-        if (StageCopy(in.source.c_str(), in.target.c_str(), temp)) {
+        if (made && ReadWholeFile(in.source.c_str(), &bytes) && StageBytes(staging, bytes, temp)) {
             in.temp = temp;
             continue;
         }
         RemoveStaged(*incoming);
+        RemoveStagingFolder(staging);
         PrintError("VordaCond: could not " +
                    (CanRead(in.source) ? "write a copy beside " + in.target : "read " + in.source) +
                    "; nothing was written");
@@ -229,19 +236,22 @@ int RunImport(const Arguments& args, const std::string& folder) {
             if (!manifest.inForce[kind].empty()) PlanMissingTemplates(kind, folder, &planned);
         if (records) planned.push_back({IsFile(divset) ? "replace" : "write", divset});
     } else {
-        if (!StageAll(folder, &incoming)) return kExitFindings;
+        char staging[MAX_PATH] = {};
+        if (!StageAll(folder, staging, &incoming)) return kExitFindings;
         for (size_t i = 0; i < incoming.size(); ++i) {
-            if (ReplaceWithTemp(incoming[i].temp.c_str(), incoming[i].target.c_str())) {
+            if (PlaceTemp(incoming[i].temp.c_str(), incoming[i].target.c_str(), true)) {
                 incoming[i].temp.clear();
                 continue;
             }
             RemoveStaged(incoming);
+            RemoveStagingFolder(staging);
             PrintError("VordaCond: could not replace " + incoming[i].target + "; " +
                        std::to_string(i) + " of " + std::to_string(incoming.size()) +
                        " files were imported, DIVSET.ini is unchanged; import again with "
                        "--replace to finish");
             return kExitFindings;
         }
+        RemoveStagingFolder(staging);
         IniEntries entries;
         for (int kind = 0; kind < 3; ++kind) {
             if (manifest.inForce[kind].empty()) continue;

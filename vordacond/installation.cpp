@@ -6,6 +6,7 @@
 
 #include "base/app_path.h"
 #include "base/paths.h"
+#include "base/profile_reader.h"
 #include "base/text.h"
 #include "conditions/catalogue.h"
 #include "conditions/condition_format.h"
@@ -112,25 +113,30 @@ const ConditionEntry* FindEntry(const std::vector<ConditionEntry>& entries,
 }
 
 void ReadEntry(const ConditionEntry& entry, const std::string& folder, SortCondition* record) {
+    ReadEntry(entry, folder, ProfileReader::InMemory(entry.path.c_str()), record);
+}
+
+void ReadEntry(const ConditionEntry& entry, const std::string& folder, const ProfileReader& file,
+               SortCondition* record) {
     std::memset(record, 0, sizeof *record);
     if (entry.hasFile || !entry.isTemplate) {
-        ReadConditionIn(folder.c_str(), entry.path.c_str(), entry.kind, record);
+        ReadConditionFrom(file, folder.c_str(), entry.kind, record);
         return;
     }
     // A template the sheet has not written yet reads as the file it would
     // write: written to a scratch file, read, and removed.
     char temp[MAX_PATH] = {};
-    char file[MAX_PATH] = {};
-    if (GetTempPathA(sizeof temp, temp) == 0 || GetTempFileNameA(temp, "vct", 0, file) == 0) {
+    char scratch[MAX_PATH] = {};
+    if (GetTempPathA(sizeof temp, temp) == 0 || GetTempFileNameA(temp, "vct", 0, scratch) == 0) {
         ReadConditionIn(folder.c_str(), entry.path.c_str(), entry.kind, record);
         return;
     }
     for (int number = 1; number <= 3; ++number) {
         if (SameTextNoCase(TemplateName(entry.kind, number).c_str(), entry.name.c_str()))
-            WriteTemplateCondition(entry.kind, file, number);
+            WriteTemplateCondition(entry.kind, scratch, number);
     }
-    ReadConditionIn(folder.c_str(), file, entry.kind, record);
-    DeleteFileA(file);
+    ReadConditionIn(folder.c_str(), scratch, entry.kind, record);
+    DeleteFileA(scratch);
     CopyText(record->path, sizeof record->path, entry.path.c_str());
 }
 

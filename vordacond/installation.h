@@ -41,6 +41,10 @@ const ConditionEntry* FindEntry(const std::vector<ConditionEntry>& entries,
 // of folder when its file is gone; a template not yet written from the
 // values the sheet would write for it. Writes nothing in folder.
 void ReadEntry(const ConditionEntry& entry, const std::string& folder, SortCondition* record);
+// ReadEntry with the entry's file as file has read it.
+class ProfileReader;
+void ReadEntry(const ConditionEntry& entry, const std::string& folder, const ProfileReader& file,
+               SortCondition* record);
 
 // The path DIVSET.ini of folder records for kind; "" when it records none.
 std::string RecordedConditionPath(int kind, const std::string& folder);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/paths.h"
+#include "base/profile_reader.h"
 #include "conditions/catalogue.h"
 #include "vordacond/commands.h"
 #include "vordacond/findings.h"
@@ -25,11 +26,11 @@ int RunSetCurrent(const Arguments& args, const std::string& folder) {
         return kExitFindings;
     }
 
+    const ProfileReader file = ProfileReader::InMemory(entry.path.c_str());
     SortCondition record;
-    ReadEntry(entry, folder, &record);
+    ReadEntry(entry, folder, file, &record);
     FindingList findings;
-    CheckCondition(entry.path, entry.name, entry.isTemplate, entry.hasFile, kind, record,
-                   &findings);
+    CheckCondition(file, entry.name, entry.isTemplate, entry.hasFile, kind, record, &findings);
     if (findings.errors() > 0) {
         if (args.json) {
             JsonWriter json;

@@ -35,19 +35,6 @@ struct ManifestEntries {
     }
 };
 
-bool ReadFileBytes(const char* path, std::string* bytes) {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    char buffer[65536];
-    DWORD got = 0;
-    bool ok = true;
-    while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != 0) && got > 0)
-        bytes->append(buffer, got);
-    CloseHandle(file);
-    return ok;
-}
-
 std::string Trimmed(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t");
     if (first == std::string::npos) return std::string();
@@ -56,7 +43,7 @@ std::string Trimmed(const std::string& text) {
 
 bool ReadManifestEntries(const std::string& file, ManifestEntries* entries) {
     std::string bytes;
-    if (!ReadFileBytes(file.c_str(), &bytes)) return false;
+    if (!ReadWholeFile(file.c_str(), &bytes)) return false;
     std::string section;
     size_t start = 0;
     while (start < bytes.size()) {
@@ -163,6 +150,19 @@ int KindOfFileName(const std::string& fileName, std::string* name) {
         }
     }
     return -1;
+}
+
+bool ReadWholeFile(const char* path, std::string* bytes) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    char buffer[65536];
+    DWORD got = 0;
+    bool ok = true;
+    while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != 0) && got > 0)
+        bytes->append(buffer, got);
+    CloseHandle(file);
+    return ok;
 }
 
 long long FileSize(const std::string& path) {

@@ -33,5 +33,8 @@ bool ReadManifest(const std::string& folder, Manifest* manifest, std::string* er
 // case) and the condition's name; -1 for any other file name.
 int KindOfFileName(const std::string& fileName, std::string* name);
 
+// The bytes of the file at path; false when it cannot be read.
+bool ReadWholeFile(const char* path, std::string* bytes);
+
 // The size of the file at path in bytes; -1 when it is no file.
 long long FileSize(const std::string& path);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/paths.h"
+#include "base/profile_reader.h"
 #include "base/text.h"
 #include "conditions/condition_format.h"
 #include "vordacond/commands.h"
@@ -65,10 +66,12 @@ int RunValidate(const Arguments& args, const std::string& folder) {
             if (!e.hasFile)
                 findings.Add(kWarning, e.path, "",
                              "the condition in force has no file: its copy in DIVSET.ini is used");
+            // Read once for both the record and the check of the file.
+            const ProfileReader file = ProfileReader::InMemory(e.path.c_str());
             SortCondition record;
-            ReadEntry(e, folder, &record);
+            ReadEntry(e, folder, file, &record);
             const bool whole =
-                CheckCondition(e.path, e.name, e.isTemplate, e.hasFile, kind, record, &findings);
+                CheckCondition(file, e.name, e.isTemplate, e.hasFile, kind, record, &findings);
             // Templates name a default library; they matter only in force.
             if (whole && !libRoot.empty() && (!e.isTemplate || e.inForce))
                 CheckAgainstTree(libRoot, e.path, record, &tree, &findings);

@@ -11,6 +11,9 @@
 //   usage: vorda_fuzz.exe [count [seed]]      (default 1000 inputs, seed 1)
 //          vorda_fuzz.exe --input SEED INDEX  (one input in this process; its
 //                                              files are kept)
+//          vorda_fuzz.exe --differential COUNT SEED [FIRST]
+//              (the module's condition reader against VordaCond's reader of
+//              files in memory: exit code 0 when they agree on every input)
 #include <windows.h>
 
 #include <cstdio>
@@ -19,6 +22,7 @@
 
 #include "base/module_state.h"
 #include "tests/support/test_support.h"
+#include "tools/fuzz/differential.h"
 #include "tools/fuzz/fuzz_input.h"
 
 namespace {
@@ -229,6 +233,20 @@ int RunOne(uint64_t seed, uint32_t index) {
     return (findings.guardHits || findings.badValues) ? 1 : 0;
 }
 
+int RunDifferentialMode(uint32_t count, uint64_t seed, uint32_t first) {
+    StartModule();
+    const std::string run = RunFolder(GetCurrentProcessId());
+    std::printf("differential: %u inputs from %u, seed %llu, code page %u\n", count, first,
+                static_cast<unsigned long long>(seed), GetACP());
+    std::fflush(stdout);
+    const ULONGLONG start = GetTickCount64();
+    uint32_t compared = 0;
+    const uint32_t differing = fuzz::RunDifferential(count, seed, first, run, &compared);
+    std::printf("inputs run: %u\ncompared:   %u\ndiffering:  %u\ntime:       %.1f s\n", count,
+                compared, differing, static_cast<double>(GetTickCount64() - start) / 1000.0);
+    return differing == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -237,6 +255,10 @@ int main(int argc, char** argv) {
     if (mode == "--batch" && argc == 7 && ParseNumber(argv[2], &a) && ParseNumber(argv[3], &b) &&
         ParseNumber(argv[4], &c))
         return RunBatch(a, static_cast<uint32_t>(b), static_cast<uint32_t>(c), argv[5], argv[6]);
+    if (mode == "--differential" && (argc == 4 || argc == 5) && ParseNumber(argv[2], &a) &&
+        ParseNumber(argv[3], &b) && (argc == 4 || ParseNumber(argv[4], &c)) && a > 0 &&
+        a + c <= 0xFFFFFFFFull)
+        return RunDifferentialMode(static_cast<uint32_t>(a), b, static_cast<uint32_t>(c));
     if (mode == "--input" && argc == 4 && ParseNumber(argv[2], &a) && ParseNumber(argv[3], &b))
         return RunOne(a, static_cast<uint32_t>(b));
     c = 1000;
@@ -245,7 +267,8 @@ int main(int argc, char** argv) {
         (argc > 2 && !ParseNumber(argv[2], &d))) {
         std::fprintf(stderr,
                      "usage: vorda_fuzz.exe [count [seed]]\n"
-                     "       vorda_fuzz.exe --input SEED INDEX\n");
+                     "       vorda_fuzz.exe --input SEED INDEX\n"
+                     "       vorda_fuzz.exe --differential COUNT SEED [FIRST]\n");
         return 2;
     }
     return RunAll(static_cast<uint32_t>(c), d);
