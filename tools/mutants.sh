@@ -141,7 +141,7 @@ failed=0
 for patch in "${patches[@]}"; do
     name=$(basename "$patch" .patch)
     total=$((total + 1))
-    if ! grep -q '^+[^+]' "$patch" || ! (cd "$scratch/src" && patch -p1 -s <"$patch"); then
+    if ! grep -qE '^[-+]([^-+]|$)' "$patch" || ! (cd "$scratch/src" && patch -p1 -s <"$patch"); then
         printf '%-28s ERROR (does not apply)\n' "$name"
         failed=1
         continue
