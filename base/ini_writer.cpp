@@ -160,21 +160,7 @@ int ReplaceWithBytes(const char* target, const std::string& bytes) {
     RemoveLeftoverTemps(folder);
     if (!CanBeReplaced(GetFileAttributesA(target)) || !MakeTempPath(folder, temp)) return 0;
 
-    HANDLE file =
-        CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    bool ok = file != INVALID_HANDLE_VALUE;
-    for (size_t at = 0; ok && at < bytes.size();) {
-        const size_t left = bytes.size() - at;
-        const DWORD chunk = static_cast<DWORD>(left > 65536 ? 65536 : left);
-        DWORD written = 0;
-        ok = WriteFile(file, bytes.data() + at, chunk, &written, nullptr) && written == chunk;
-        at += written;
-    }
-    if (file != INVALID_HANDLE_VALUE) {
-        ok = FlushFileBuffers(file) && ok;
-        CloseHandle(file);
-    }
-    ok = ok && ReplaceWithTemp(temp, target);
+    const bool ok = WriteNewFile(temp, bytes, 0) && ReplaceWithTemp(temp, target);
     if (!ok) RemoveTemp(temp);
     return ok ? 1 : 0;
 }

@@ -122,12 +122,9 @@ void RemoveStagingFolder(const char* staging) {
     RemoveDirectoryA(staging);
 }
 
-int StageBytes(const char* folder, const std::string& bytes, char* temp) {
-    if (!MakeTempPath(folder, temp)) return 0;
-    // The name is new and spelled as it will be opened: looked up by that
-    // spelling alone, Wine need not search the folder for another one.
-    HANDLE file = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_POSIX_SEMANTICS, nullptr);
+bool WriteNewFile(const char* path, const std::string& bytes, DWORD flags) {
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL | flags, nullptr);
     bool ok = file != INVALID_HANDLE_VALUE;
     for (size_t at = 0; ok && at < bytes.size();) {
         const size_t left = bytes.size() - at;
@@ -139,9 +136,19 @@ int StageBytes(const char* folder, const std::string& bytes, char* temp) {
     if (file != INVALID_HANDLE_VALUE) {
         ok = FlushFileBuffers(file) && ok;
         CloseHandle(file);
-        if (!ok) RemoveTemp(temp);
     }
-    if (!ok) temp[0] = '\0';
+    return ok;
+}
+
+int StageBytes(const char* folder, const std::string& bytes, char* temp) {
+    if (!MakeTempPath(folder, temp)) return 0;
+    // The name is new and spelled as it will be opened: looked up by that
+    // spelling alone, Wine need not search the folder for another one.
+    const bool ok = WriteNewFile(temp, bytes, FILE_FLAG_POSIX_SEMANTICS);
+    if (!ok) {
+        RemoveTemp(temp);
+        temp[0] = '\0';
+    }
     return ok ? 1 : 0;
 }
 

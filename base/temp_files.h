@@ -43,6 +43,11 @@ int MakeStagingFolder(const char* folder, char* staging);
 // Deletes staging and the files in it; nothing for an empty path.
 void RemoveStagingFolder(const char* staging);
 
+// Creates path, which must not exist, holding bytes (CreateFileA's flags
+// added to FILE_ATTRIBUTE_NORMAL) and flushes it to disk; false when any step
+// fails, the file then possibly left behind.
+bool WriteNewFile(const char* path, const std::string& bytes, DWORD flags);
+
 // Writes bytes to a new temporary in folder, flushed to disk; its path goes
 // into temp (260 bytes). Returns 1, or 0 (temp empty, nothing left behind).
 int StageBytes(const char* folder, const std::string& bytes, char* temp);

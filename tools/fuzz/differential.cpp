@@ -23,18 +23,6 @@ using testsupport::MakeFolder;
 using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
 
-std::string PathOf(int32_t kind, int32_t selector, const std::string& folder) {
-    char path[MAX_PATH] = {};
-    MakeConditionPath(kind, selector, folder.c_str(), path);
-    return path;
-}
-
-std::string UserPath(int32_t kind, const std::string& folder, const char* name) {
-    char path[MAX_PATH] = {};
-    MakeUserConditionPath(kind, folder.c_str(), name, path);
-    return path;
-}
-
 const char* Pick(Rng& rng, const std::vector<const char*>& from) {
     return from[rng.Below(static_cast<uint32_t>(from.size()))];
 }

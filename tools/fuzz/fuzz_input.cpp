@@ -64,18 +64,6 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
-std::string PathOf(int32_t kind, int32_t selector, const std::string& folder) {
-    char path[MAX_PATH] = {};
-    MakeConditionPath(kind, selector, folder.c_str(), path);
-    return path;
-}
-
-std::string UserPath(int32_t kind, const std::string& folder, const char* name) {
-    char path[MAX_PATH] = {};
-    MakeUserConditionPath(kind, folder.c_str(), name, path);
-    return path;
-}
-
 template <size_t N>
 bool Terminated(const char (&text)[N]) {
     return std::memchr(text, '\0', N) != nullptr;
@@ -357,6 +345,18 @@ void RemoveFolderWide(const std::wstring& folder) {
 }
 
 }  // namespace
+
+std::string PathOf(int32_t kind, int32_t selector, const std::string& folder) {
+    char path[MAX_PATH] = {};
+    MakeConditionPath(kind, selector, folder.c_str(), path);
+    return path;
+}
+
+std::string UserPath(int32_t kind, const std::string& folder, const char* name) {
+    char path[MAX_PATH] = {};
+    MakeUserConditionPath(kind, folder.c_str(), name, path);
+    return path;
+}
 
 void RemoveFolder(const std::string& folder) {
     wchar_t wide[MAX_PATH] = {};

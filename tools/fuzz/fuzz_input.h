@@ -52,4 +52,9 @@ private:
 // Removes folder and everything in it (names in any code page).
 void RemoveFolder(const std::string& folder);
 
+// The path of a kind's template or DIVSET.ini (selector) and of a user
+// condition named name, in folder.
+std::string PathOf(int32_t kind, int32_t selector, const std::string& folder);
+std::string UserPath(int32_t kind, const std::string& folder, const char* name);
+
 }  // namespace fuzz
